@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace logvane {
+
+// The values one QSO record line of an EDI log gives for its ADIF record.
+//
+// Each is copied out of the record line unchanged (never trimmed or padded), so the views point
+// into that line, or, for the mode, into a literal; they are valid as long as the line is. An item
+// the line did not give is empty.
+struct QsoFields
+{
+    std::string_view date {}; // YYMMDD
+    std::string_view time {}; // HHMM
+    std::string_view call {};
+    std::string_view mode {}; // "CW" or "SSB"
+    std::string_view rstSent {};
+    std::string_view rstRcvd {};
+    std::string_view locator {}; // the received Maidenhead locator (WWL)
+
+    friend bool operator==(const QsoFields&, const QsoFields&) = default;
+};
+
+} // namespace logvane

@@ -1,0 +1,101 @@
+// Arbitrary bytes as an EDI text and a comment: the conversion must not crash, and its output
+// must keep the shape every ADIF reader relies on. The first byte gives the comment's length.
+#include "conversion/adif_record_writer.h"
+#include "conversion/conversion_run.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void check(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// The lines that must give a record: split at CR LF, ";" in columns 7 and 12.
+std::vector<std::string_view> recordLines(std::string_view edi)
+{
+    std::vector<std::string_view> lines;
+    if (edi.empty())
+        return lines;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = edi.find("\r\n", start);
+        const std::string_view line
+            = edi.substr(start, end == std::string_view::npos ? end : end - start);
+        if (line.size() >= 12 && line[6] == ';' && line[11] == ';')
+            lines.push_back(line);
+        if (end == std::string_view::npos)
+            return lines;
+        start = end + 2;
+    }
+}
+
+// Reads "<NAME:" length ">" and the value that many bytes long; the length must be decimal
+// without leading zeros.
+std::string_view readField(std::string_view adif, std::size_t& at, std::string_view tag)
+{
+    check(adif.substr(at, tag.size()) == tag, "field tag in its place");
+    at += tag.size();
+    const std::size_t close = adif.find('>', at);
+    check(close != std::string_view::npos && close > at, "length closed by >");
+    const std::string_view digits = adif.substr(at, close - at);
+    check(digits.size() == 1 || digits[0] != '0', "no leading zeros");
+    std::size_t length = 0;
+    for (const char digit : digits) {
+        check(digit >= '0' && digit <= '9', "length is decimal");
+        length = length * 10 + static_cast<std::size_t>(digit - '0');
+    }
+    at = close + 1;
+    check(length <= adif.size() - at, "value within the text");
+    const std::string_view value = adif.substr(at, length);
+    at += length;
+    return value;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::string_view comment = input.substr(1, data[0]);
+    const std::string_view edi = input.substr(1 + comment.size());
+
+    const std::string adif = logvane::ConversionRun::run(edi, comment);
+    check(adif == logvane::ConversionRun::run(edi, comment), "two runs give the same text");
+    check(adif.size() <= logvane::ConversionRun::adifSizeBound(edi, comment),
+        "size within the bound");
+
+    const std::string_view text = adif;
+    check(text.starts_with(logvane::headerText()), "header first");
+    std::size_t at = logvane::headerText().size();
+    constexpr std::array<std::string_view, 9> tags = {"<TIME_ON:", "<TIME_OFF:", "<CALL:", "<MODE:",
+        "<BAND:", "<RST_SENT:", "<RST_RCVD:", "<GRIDSQUARE:", "<COMMENT:"};
+    for (const std::string_view line : recordLines(edi)) {
+        check(text.substr(at, 14) == "<QSO_DATE:8>20", "date prefix");
+        check(text.substr(at + 14, 6) == line.substr(0, 6), "date");
+        at += 20;
+        std::array<std::string_view, tags.size()> values {};
+        for (std::size_t i = 0; i < tags.size(); ++i)
+            values[i] = readField(text, at, tags[i]);
+        check(values[0] == line.substr(7, 4) && values[1] == values[0], "time on and off");
+        check(values[3].empty() || values[3] == "CW" || values[3] == "SSB", "mode");
+        check(values[4].empty() || values[4] == "2m" || values[4] == "70cm" || values[4] == "23cm",
+            "band");
+        check(values[8] == comment, "comment");
+        check(text.substr(at, 7) == "<EOR>\r\n", "end of record");
+        at += 7;
+    }
+    check(at == text.size(), "one record per record line and nothing more");
+    return 0;
+}

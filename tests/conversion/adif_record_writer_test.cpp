@@ -1,0 +1,58 @@
+#include "conversion/adif_record_writer.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace logvane {
+namespace {
+
+const QsoFields Sample {"130803", "1200", "Q1ABC", "SSB", "59", "57", "KN00AA"};
+
+TEST(AdifRecordWriter, HeaderIsTheWholeFirstLine)
+{
+    EXPECT_EQ(
+        headerText(), "This ADIF file was exported using logvane utility from TAVREN<EOH>\r\n");
+}
+
+TEST(AdifRecordWriter, RecordOfTheSampleContact)
+{
+    EXPECT_EQ(recordText(Sample, "2m", "Thank you for the QSO"),
+        "<QSO_DATE:8>20130803<TIME_ON:4>1200<TIME_OFF:4>1200<CALL:5>Q1ABC<MODE:3>SSB<BAND:2>2m"
+        "<RST_SENT:2>59<RST_RCVD:2>57<GRIDSQUARE:6>KN00AA<COMMENT:21>Thank you for the "
+        "QSO<EOR>\r\n");
+}
+
+// Everything before the comment item of the sample record with an empty band.
+const std::string SampleWithoutComment
+    = "<QSO_DATE:8>20130803<TIME_ON:4>1200<TIME_OFF:4>1200<CALL:5>Q1ABC<MODE:3>SSB<BAND:0>"
+      "<RST_SENT:2>59<RST_RCVD:2>57<GRIDSQUARE:6>KN00AA";
+
+TEST(AdifRecordWriter, CommentsAreWrittenAsTheyAreWithTheirByteCount)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "<COMMENT:0>"},
+        {std::string(100, 'x'), "<COMMENT:100>" + std::string(100, 'x')},
+        {"line one\r\nline two", "<COMMENT:18>line one\r\nline two"},
+        {"tricky <EOR> > <", "<COMMENT:16>tricky <EOR> > <"},
+        {"73 \xE9\xA0\xFF", "<COMMENT:6>73 \xE9\xA0\xFF"},
+    };
+    for (const auto& [comment, item] : cases)
+        EXPECT_EQ(recordText(Sample, "", comment), SampleWithoutComment + item + "<EOR>\r\n");
+}
+
+TEST(AdifRecordWriter, EmptyValuesKeepTheirFieldsAndTheDatePrefixIsFixed)
+{
+    EXPECT_EQ(recordText(QsoFields {"1308"}, "", ""),
+        "<QSO_DATE:8>201308<TIME_ON:0><TIME_OFF:0><CALL:0><MODE:0><BAND:0><RST_SENT:0>"
+        "<RST_RCVD:0><GRIDSQUARE:0><COMMENT:0><EOR>\r\n");
+}
+
+TEST(AdifRecordWriter, LongValuesGetEveryDigitOfTheirLength)
+{
+    const std::string call(12345, 'Q');
+    const std::string text = recordText({"130803", "1200", call}, "", "");
+    EXPECT_NE(text.find("<CALL:12345>" + call + "<MODE:0>"), std::string::npos);
+}
+
+} // namespace
+} // namespace logvane

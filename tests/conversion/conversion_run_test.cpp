@@ -1,0 +1,104 @@
+#include "conversion/adif_record_writer.h"
+#include "conversion/conversion_run.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace logvane {
+namespace {
+
+const std::string Thanks = "Thank you for the QSO";
+const std::string SsbLine = "130803;1200;Q1ABC;1;59;001;57;012;;KN00AA;120;;;;";
+const std::string CwLine = "130803;1215;Q2ABCD;2;599;002;579;034;;KN00AB;130;;;;";
+
+// The band of every record in the ADIF text, in order.
+std::vector<std::string> recordBands(const std::string& adif)
+{
+    std::vector<std::string> bands;
+    for (std::size_t at = adif.find("<BAND:"); at != std::string::npos;
+         at = adif.find("<BAND:", at + 1)) {
+        const std::size_t close = adif.find('>', at);
+        bands.push_back(adif.substr(close + 1, std::stoul(adif.substr(at + 6, close - at - 6))));
+    }
+    return bands;
+}
+
+TEST(ConversionRun, WorkedExampleByteForByte)
+{
+    const std::string edi
+        = "PBand=432 MHz\r\n[QSORecords;2]\r\n" + SsbLine + "\r\n" + CwLine + "\r\n";
+    EXPECT_EQ(ConversionRun::run(edi, Thanks),
+        std::string(headerText())
+            + "<QSO_DATE:8>20130803<TIME_ON:4>1200<TIME_OFF:4>1200<CALL:5>Q1ABC<MODE:3>SSB"
+              "<BAND:4>70cm<RST_SENT:2>59<RST_RCVD:2>57<GRIDSQUARE:6>KN00AA<COMMENT:21>"
+              "Thank you for the QSO<EOR>\r\n"
+              "<QSO_DATE:8>20130803<TIME_ON:4>1215<TIME_OFF:4>1215<CALL:6>Q2ABCD<MODE:2>CW"
+              "<BAND:4>70cm<RST_SENT:3>599<RST_RCVD:3>579<GRIDSQUARE:6>KN00AB<COMMENT:21>"
+              "Thank you for the QSO<EOR>\r\n");
+}
+
+struct BandsCase
+{
+    const char* name;
+    std::string edi;
+    std::vector<std::string> bands;
+};
+
+TEST(ConversionRun, EachRecordGetsTheBandHeldWhenItIsReached)
+{
+    const std::string r = SsbLine + "\r\n";
+    const BandsCase cases[] = {
+        {"header before the records", "PBand=144 MHz\r\n" + r + r, {"2m", "2m"}},
+        {"record before the header", r + "PBand=144 MHz\r\n" + r, {"", "2m"}},
+        {"two logs, two bands", "PBand=144 MHz\r\n" + r + "PBand=432 MHz\r\n" + r, {"2m", "70cm"}},
+        {"region 1 spellings", "PBand=145 MHz\r\n" + r + "PBand=435 MHz\r\n" + r, {"2m", "70cm"}},
+        {"unknown band after a known one", "PBand=1,3 GHz\r\n" + r + "PBand=2,3 GHz\r\n" + r,
+            {"23cm", ""}},
+        {"unknown band alone", "PBand=1296 MHz\r\n" + r, {""}},
+        {"trailing blank", "PBand=144 MHz \r\n" + r, {""}},
+        {"lower case key", "PBand=432 MHz\r\npband=144 MHz\r\n" + r, {"70cm"}},
+        {"lone LF does not end the header", "PBand=144 MHz\n" + r, {}},
+        {"lone CR does not end the header", "PBand=432 MHz\r" + r, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(recordBands(ConversionRun::run(c.edi, Thanks)), c.bands) << c.name;
+}
+
+TEST(ConversionRun, OnlyQsoRecordLinesGiveRecords)
+{
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"", 0},
+        {"\r\n\r\n", 0},
+        {"[REG1TEST;1]\r\nTName=Test\r\nTDate=20130803;20130804\r\n[QSORecords;0]\r\n", 0},
+        {SsbLine, 1},
+        {SsbLine + "\r\n" + CwLine, 2},
+        {SsbLine + "\n" + CwLine + "\r\n", 1},
+        {SsbLine + "\r" + CwLine + "\r\n", 1},
+        {SsbLine + "\r\r\n" + CwLine + "\n\r\n", 2},
+        {"130803;1200;\r\n", 1},
+    };
+    for (const auto& [edi, records] : cases) {
+        const std::string adif = ConversionRun::run(edi, "");
+        EXPECT_TRUE(adif.starts_with(headerText()));
+        EXPECT_EQ(recordBands(adif).size(), records) << '"' << edi << '"';
+    }
+}
+
+// A record whose line does not give every item is still written, the missing items empty:
+// nothing of the record before it may leak into it.
+TEST(ConversionRun, MissingItemsAreWrittenEmptyNotCarriedOver)
+{
+    const std::string edi = "PBand=144 MHz\r\n" + CwLine
+        + "\r\n130803;1230;Q3ABC;7;59;003;57;099;;KN00AC\r\n" + CwLine + "\r\n130803;1245;Q1AB\r\n";
+    const std::string adif = ConversionRun::run(edi, "");
+    EXPECT_NE(adif.find("<TIME_ON:4>1230<TIME_OFF:4>1230<CALL:5>Q3ABC<MODE:0><BAND:2>2m<RST_SENT:0>"
+                        "<RST_RCVD:0><GRIDSQUARE:0><COMMENT:0><EOR>\r\n"),
+        std::string::npos);
+    EXPECT_TRUE(
+        adif.ends_with("<TIME_ON:4>1245<TIME_OFF:4>1245<CALL:0><MODE:0><BAND:2>2m<RST_SENT:0>"
+                       "<RST_RCVD:0><GRIDSQUARE:0><COMMENT:0><EOR>\r\n"));
+}
+
+} // namespace
+} // namespace logvane
