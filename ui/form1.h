@@ -1,0 +1,67 @@
+#pragma once
+
+#include "logfiles/message_box.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace logvane {
+
+class Form2;
+class TextArea;
+
+// The main window. It holds everything that lasts: the EDI text (Text1), the ADIF text (Text2),
+// the comment (Text3) and the path of the last loaded EDI file (Text4, hidden). New and Open show
+// the file picker; the picker presses the hidden Convert, and Convert presses the hidden Save.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `programDirectory` is the directory the picker lists; `notify` tells the user of
+    // confirmations and failures.
+    explicit Form1(const QString& programDirectory, Notify notify = showMessageBox);
+    ~Form1() override;
+
+    // The controls, named as on the window; Qt's parent ownership holds them.
+    QLabel* const Label1;
+    TextArea* const Text1;
+    QLabel* const Label3;
+    QLabel* const Label2;
+    TextArea* const Text2;
+    QLabel* const Label4;
+    QLineEdit* const Text3;
+    QPushButton* const Command1; // Convert, hidden
+    QPushButton* const Command4; // Save, hidden
+    QPushButton* const Command3; // Open
+    QPushButton* const Command2; // Quit
+    QPushButton* const Command5; // New
+    QLineEdit* const Text4;
+
+    Form2& picker() const { return *form2_; }
+    // Whether the last press of Convert ended with the ADIF file saved.
+    bool lastConversionSaved() const { return lastConversionSaved_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+
+    const QString programDirectory_;
+    const Notify notify_;
+    std::unique_ptr<Form2> form2_;
+    bool lastConversionSaved_ = false;
+};
+
+} // namespace logvane
