@@ -18,7 +18,9 @@ std::array<char16_t, 256> buildCharacters()
         bytes[i] = static_cast<char>(i);
     QStringDecoder decoder("windows-1252");
     const QString text = decoder.decode(QByteArrayView(bytes.data(), bytes.size()));
-    Q_ASSERT(decoder.isValid() && !decoder.hasError() && text.size() == 256);
+    if (!decoder.isValid() || decoder.hasError() || text.size() != 256)
+        qFatal("Qt offers no windows-1252 codec here (Qt built without ICU): logvane cannot "
+               "read or write log files without changing them.");
     std::array<char16_t, 256> characters {};
     for (std::size_t i = 0; i < characters.size(); ++i)
         characters[i] = text.at(static_cast<qsizetype>(i)).unicode();
