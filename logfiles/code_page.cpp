@@ -96,12 +96,14 @@ QString decode(std::string_view bytes)
 Result<std::string> encode(QStringView text, Source source)
 {
     std::string bytes(static_cast<std::size_t>(text.size()), '\0');
+    const char16_t* const characters = text.utf16();
+    char* const out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t character = text[i].unicode();
-        if (character < 0x80) {
-            bytes[static_cast<std::size_t>(i)] = static_cast<char>(character);
+        const char16_t character = characters[i];
+        if (character < 0x80) [[likely]] {
+            out[i] = static_cast<char>(character);
         } else if (const auto byte = byteOf(character)) {
-            bytes[static_cast<std::size_t>(i)] = *byte;
+            out[i] = *byte;
         } else {
             return unencodable(text, i, source);
         }
