@@ -64,13 +64,6 @@ void EdiLineAppender::finish()
     lineOpen_ = false;
 }
 
-void appendEdiLines(QString& ediText, QByteArrayView bytes)
-{
-    EdiLineAppender appender(ediText);
-    appender.append(bytes);
-    appender.finish();
-}
-
 Result<LoadedEdi> loadEdiFile(
     const QString& programDirectory, const QString& fileName, QString ediText)
 {

@@ -36,9 +36,6 @@ private:
     bool lineOpen_ = false; // bytes have come since the last line end
 };
 
-// The lines of `bytes`, appended to `ediText` as above.
-void appendEdiLines(QString& ediText, QByteArrayView bytes);
-
 // Appends the lines of the EDI file `fileName` in `programDirectory` to `ediText`. The text is
 // taken by value, so on failure the caller's own text is untouched; the failure names the file
 // and the system's reason.

@@ -34,7 +34,9 @@ TEST(EdiFileLoading, EveryLineEndBecomesCrLf)
     };
     for (const auto& [bytes, text] : cases) {
         QString edi = QStringLiteral("old\r\n");
-        appendEdiLines(edi, bytes);
+        EdiLineAppender whole(edi);
+        whole.append(bytes);
+        whole.finish();
         EXPECT_EQ(edi, QStringLiteral("old\r\n") + text) << bytes.toStdString();
 
         // A file arrives in pieces: a CR LF may be split between two of them.
