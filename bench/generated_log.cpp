@@ -35,16 +35,31 @@ std::string generatedEdiLog(std::size_t records)
         }
         if (operation == 0 || (operation == 1 && pick(2) == 0))
             call += "/P";
-        const bool cw = pick(3) == 0;
-        const unsigned serial = static_cast<unsigned>(i % 999 + 1);
         const unsigned minute = static_cast<unsigned>(i / 60 % 1440);
+
+        // Mostly the layout's own widths; as in real logs, some four-digit serials, some
+        // exchanges and some FM contacts.
+        const int shape = pick(100);
+        const bool fourDigits = shape < 10;
+        const bool exchange = shape >= 10 && shape < 15;
+        const bool fm = shape >= 15 && shape < 17;
+        const bool cw = !fm && pick(3) == 0;
+        const char* const serialFormat = fourDigits ? "%04u" : "%03u";
+        std::array<char, 8> sent {};
+        std::array<char, 8> received {};
+        std::snprintf(sent.data(), sent.size(), serialFormat, static_cast<unsigned>(i % 999 + 1));
+        std::snprintf(
+            received.data(), received.size(), serialFormat, static_cast<unsigned>(pick(999) + 1));
 
         std::array<char, 128> line {};
         const int length = std::snprintf(line.data(), line.size(),
-            "130803;%02u%02u;%s;%c;%s;%03u;%s;%03u;;%c%c%02d%c%c;%d;;;;\r\n", minute / 60,
-            minute % 60, call.c_str(), cw ? '2' : '1', cw ? "599" : "59", serial, cw ? "579" : "57",
-            static_cast<unsigned>(pick(999) + 1), letter(), letter(), pick(100), letter(), letter(),
-            1 + pick(900));
+            "130803;%02u%02u;%s;%c;%s;%s;%s;%s;%s;%c%c%02d%c%c;%d;;;;\r\n", minute / 60,
+            minute % 60, call.c_str(),
+            fm       ? '6'
+                : cw ? '2'
+                     : '1',
+            cw ? "599" : "59", sent.data(), cw ? "579" : "57", received.data(),
+            exchange ? "DA" : "", letter(), letter(), pick(100), letter(), letter(), 1 + pick(900));
         log.append(line.data(), static_cast<std::size_t>(length));
     }
     return log;

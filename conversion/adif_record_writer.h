@@ -15,8 +15,8 @@ namespace logvane {
 // The header line, CR LF included. It is the whole ADIF header.
 std::string_view headerText();
 
-// Writes record lines that carry one comment and the band of the moment. The band and comment
-// items are formatted once, not once per record.
+// Writes the record lines of one run, which share one comment and the band of the moment. Their
+// items are formatted when they are set, not for every record.
 class RecordWriter
 {
 public:
@@ -24,23 +24,12 @@ public:
 
     void setBand(std::string_view band);
 
-    // The most bytes write() can give for fields cut out of a line of `lineLength` bytes.
-    std::size_t recordSizeBound(std::size_t lineLength) const;
-
-    // The most bytes `records` records can take, cut out of lines that hold `lineBytes` bytes in
-    // all, under bands of at most `bandLength` bytes.
-    std::size_t sizeBound(std::size_t records, std::size_t lineBytes, std::size_t bandLength) const;
-
-    // Writes one record line, CR LF included, at `out`, which must have room for
-    // recordSizeBound() bytes of its line, and gives the position after it.
-    char* write(char* out, const QsoFields& fields) const;
+    // Appends one record line, CR LF included: the record's values with the band and the comment.
+    void append(std::string& adif, const QsoFields& fields) const;
 
 private:
-    std::string bandField_;
-    std::string commentAndEnd_;
+    std::string bandItem_;
+    std::string commentItemAndEnd_;
 };
-
-// One record line, CR LF included.
-std::string recordText(const QsoFields& fields, std::string_view band, std::string_view comment);
 
 } // namespace logvane

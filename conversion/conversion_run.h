@@ -1,12 +1,7 @@
 #pragma once
 
-#include "conversion/adif_record_writer.h"
-
-#include <cstddef>
 #include <string>
 #include <string_view>
-
-namespace logvane {
 
 // One conversion run: turns a whole EDI text and a comment into the whole ADIF text.
 //
@@ -15,22 +10,8 @@ namespace logvane {
 // and a QSO record line gives one record, carrying the band of that moment and the comment. An
 // item the record line does not give is written empty; nothing is carried over from another
 // record, and nothing from an earlier run.
-class ConversionRun
-{
-public:
-    static std::string run(std::string_view ediText, std::string_view comment);
+namespace logvane::ConversionRun {
 
-    // How many bytes the ADIF text of a run can take at the most; the run reserves this once.
-    static std::size_t adifSizeBound(std::string_view ediText, std::string_view comment);
+std::string run(std::string_view ediText, std::string_view comment);
 
-private:
-    explicit ConversionRun(std::string_view comment);
-    void takeLine(std::string_view line);
-    void makeRoom(std::size_t bytes);
-
-    RecordWriter writer_; // holds the comment and the band of the moment
-    std::string adif_; // written up to `written_`; the rest is room made ahead
-    std::size_t written_ = 0;
-};
-
-} // namespace logvane
+} // namespace logvane::ConversionRun

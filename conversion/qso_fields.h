@@ -14,7 +14,7 @@ struct QsoFields
     std::string_view date {}; // YYMMDD
     std::string_view time {}; // HHMM
     std::string_view call {};
-    std::string_view mode {}; // "CW" or "SSB"
+    std::string_view mode {}; // an ADIF mode: "SSB", "CW", "AM", "FM", "SSTV", "ATV", or empty
     std::string_view rstSent {};
     std::string_view rstRcvd {};
     std::string_view locator {}; // the received Maidenhead locator (WWL)

@@ -12,16 +12,23 @@ const std::string Thanks = "Thank you for the QSO";
 const std::string SsbLine = "130803;1200;Q1ABC;1;59;001;57;012;;KN00AA;120;;;;";
 const std::string CwLine = "130803;1215;Q2ABCD;2;599;002;579;034;;KN00AB;130;;;;";
 
-// The band of every record in the ADIF text, in order.
+// The values of one field in every record of the ADIF text, in order.
+std::vector<std::string> recordValues(const std::string& adif, const std::string& name)
+{
+    const std::string tag = "<" + name + ":";
+    std::vector<std::string> values;
+    for (std::size_t at = adif.find(tag); at != std::string::npos; at = adif.find(tag, at + 1)) {
+        const std::size_t close = adif.find('>', at);
+        const std::size_t length
+            = std::stoul(adif.substr(at + tag.size(), close - at - tag.size()));
+        values.push_back(adif.substr(close + 1, length));
+    }
+    return values;
+}
+
 std::vector<std::string> recordBands(const std::string& adif)
 {
-    std::vector<std::string> bands;
-    for (std::size_t at = adif.find("<BAND:"); at != std::string::npos;
-         at = adif.find("<BAND:", at + 1)) {
-        const std::size_t close = adif.find('>', at);
-        bands.push_back(adif.substr(close + 1, std::stoul(adif.substr(at + 6, close - at - 6))));
-    }
-    return bands;
+    return recordValues(adif, "BAND");
 }
 
 TEST(ConversionRun, WorkedExampleByteForByte)
@@ -36,6 +43,32 @@ TEST(ConversionRun, WorkedExampleByteForByte)
               "<QSO_DATE:8>20130803<TIME_ON:4>1215<TIME_OFF:4>1215<CALL:6>Q2ABCD<MODE:2>CW"
               "<BAND:4>70cm<RST_SENT:3>599<RST_RCVD:3>579<GRIDSQUARE:6>KN00AB<COMMENT:21>"
               "Thank you for the QSO<EOR>\r\n");
+}
+
+TEST(ConversionRun, RecordsOfRealLogsKeepEveryValueInItsField)
+{
+    const std::string edi = "PBand=432 MHz\r\n"
+                            "210912;1012;Q3DEF;1;59;1000;59;004;;JN79SM;512;;;;\r\n"
+                            "160507;1528;Q5GH;1;59;0001;59;0074;;JN95KI;200;;;;\r\n"
+                            "160508;1058;Q9JKL;2;599;26;599;003/;;KN05XQ;3\r\n"
+                            "190414;0904;Q0MN;2;599;001;579;016;DA;JO01CK;80;;;;\r\n"
+                            "190414;0905;Q0MO;2;599;002;579;;;IO91EP;17\r\n"
+                            "130803;1200;Q1ABC;1;599;001;57;012;;KN00AA;1\r\n"
+                            "260118;0801;Q3EQO;6;59;001;;;;JN99EQ;2;;;;\r\n"
+                            "250906;1644;Q5DX;3;59;259;599;016;;JO66LI;900;;;;\r\n";
+    const std::string adif = ConversionRun::run(edi, Thanks);
+    using Values = std::vector<std::string>;
+    EXPECT_EQ(recordValues(adif, "CALL"),
+        (Values {"Q3DEF", "Q5GH", "Q9JKL", "Q0MN", "Q0MO", "Q1ABC", "Q3EQO", "Q5DX"}));
+    EXPECT_EQ(
+        recordValues(adif, "MODE"), (Values {"SSB", "SSB", "CW", "CW", "CW", "SSB", "FM", ""}));
+    EXPECT_EQ(recordValues(adif, "RST_SENT"),
+        (Values {"59", "59", "599", "599", "599", "59", "59", "59"}));
+    EXPECT_EQ(recordValues(adif, "RST_RCVD"),
+        (Values {"59", "59", "599", "579", "579", "57", "", "599"}));
+    EXPECT_EQ(recordValues(adif, "GRIDSQUARE"),
+        (Values {"JN79SM", "JN95KI", "KN05XQ", "JO01CK", "IO91EP", "KN00AA", "JN99EQ", "JO66LI"}));
+    EXPECT_EQ(recordBands(adif), Values(8, "70cm"));
 }
 
 struct BandsCase
@@ -89,8 +122,8 @@ TEST(ConversionRun, OnlyQsoRecordLinesGiveRecords)
 // nothing of the record before it may leak into it.
 TEST(ConversionRun, MissingItemsAreWrittenEmptyNotCarriedOver)
 {
-    const std::string edi = "PBand=144 MHz\r\n" + CwLine
-        + "\r\n130803;1230;Q3ABC;7;59;003;57;099;;KN00AC\r\n" + CwLine + "\r\n130803;1245;Q1AB\r\n";
+    const std::string edi = "PBand=144 MHz\r\n" + CwLine + "\r\n130803;1230;Q3ABC;7;;003\r\n"
+        + CwLine + "\r\n130803;1245;Q1AB\r\n";
     const std::string adif = ConversionRun::run(edi, "");
     EXPECT_NE(adif.find("<TIME_ON:4>1230<TIME_OFF:4>1230<CALL:5>Q3ABC<MODE:0><BAND:2>2m<RST_SENT:0>"
                         "<RST_RCVD:0><GRIDSQUARE:0><COMMENT:0><EOR>\r\n"),

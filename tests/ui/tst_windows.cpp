@@ -22,9 +22,11 @@ using namespace logvane;
 
 namespace {
 
-const QByteArray Log144 = "[REG1TEST;1]\r\nPBand=144 MHz\r\n[QSORecords;2]\r\n"
+const QByteArray Log144 = "[REG1TEST;1]\r\nPBand=144 MHz\r\n[QSORecords;4]\r\n"
                           "130803;1200;Q1ABC;1;59;001;57;012;;KN00AA;120;;;;\r\n"
-                          "130803;1215;Q2ABCD;2;599;002;579;034;;KN00AB;130;;;;\r\n";
+                          "130803;1215;Q2ABCD;2;599;002;579;034;;KN00AB;130;;;;\r\n"
+                          "130803;1230;Q0MN;2;599;1003;579;016;DA;JO01CK;80;;;;\r\n"
+                          "130803;1245;Q3EQO;6;59;1004;;;;JN99EQ;2;;;;\r\n";
 const QByteArray Log432 = "PBand=432 MHz\n130803;1300;Q3XY;1;55;003;59;040;;JO01AA;9;;;;\n";
 
 QByteArray contents(const QString& path)
@@ -141,6 +143,9 @@ private slots:
             QString::fromLatin1(expectedAdif(Log144)));
         QVERIFY(form->Label2->isVisible());
         QCOMPARE(contents(path(QStringLiteral("CONTEST.adi"))), expectedAdif(Log144));
+        QVERIFY(contents(path(QStringLiteral("CONTEST.adi")))
+                    .contains("<CALL:5>Q3EQO<MODE:2>FM<BAND:2>2m<RST_SENT:2>59<RST_RCVD:0>"
+                              "<GRIDSQUARE:6>JN99EQ"));
         QCOMPARE(boxes->texts,
             QStringList {
                 QStringLiteral("ADI file saved in ") + path(QStringLiteral("CONTEST.adi"))});
