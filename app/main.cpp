@@ -1,6 +1,6 @@
 // logvane: EDI contest logs to ADIF. The program lists the EDI files beside itself.
-#include "logfiles/message_box.h"
 #include "ui/form1.h"
+#include "ui/message_box.h"
 #include "ui/program_window.h"
 
 #include <QApplication>

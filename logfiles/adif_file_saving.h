@@ -1,10 +1,11 @@
 #pragma once
 
-#include "logfiles/message_box.h"
+#include "logfiles/result.h"
 
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 namespace logvane {
 
@@ -12,10 +13,9 @@ namespace logvane {
 // "adi", whatever they were ("CONTEST.EDI" gives "CONTEST.adi"). Nothing for a shorter path.
 std::optional<QString> adifPathFor(const QString& inputPath);
 
-// Writes the ADIF text and one more CR LF to the ADIF file beside `inputPath`, then confirms
-// with "ADI file saved in " and the path. An older file is replaced only once the new one is
-// whole, so a failed save leaves it as it was; a failure is told instead of the confirmation.
-// Gives whether the file was saved.
-bool saveAdifFile(const QString& inputPath, const QString& adifText, const Notify& notify);
+// Writes the ADIF text, as it is, and one more CR LF to the ADIF file beside `inputPath`, and gives
+// that file's path. An older file is replaced only once the new one is whole, so a failed save
+// leaves it as it was.
+Result<QString> saveAdifFile(const QString& inputPath, std::string_view adifText);
 
 } // namespace logvane

@@ -3,7 +3,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <optional>
 
 namespace logvane::codepage {
 namespace {
@@ -27,34 +26,37 @@ std::array<char16_t, 256> buildCharacters()
     return characters;
 }
 
-// The byte of a character outside ASCII, if the code page has one.
+} // namespace
+
+const std::array<char16_t, 256>& characters()
+{
+    static const std::array<char16_t, 256> table = buildCharacters();
+    return table;
+}
+
 std::optional<char> byteOf(char16_t character)
 {
-    const auto& table = characters();
+    if (character < 0x80)
+        return static_cast<char>(character);
     if (character >= 0xA0 && character <= 0xFF)
         return static_cast<char>(character);
+    const auto& table = characters();
     const auto found = std::find(table.begin() + 0x80, table.begin() + 0xA0, character);
     if (found == table.begin() + 0xA0)
         return std::nullopt;
     return static_cast<char>(found - table.begin());
 }
 
-QString placeOf(QStringView text, qsizetype at, Source source)
+QString decode(std::string_view bytes)
 {
-    switch (source) {
-    case Source::Comment:
-        return QStringLiteral("in the comment");
-    case Source::EdiText:
-    case Source::AdifText:
-        break;
-    }
-    const qsizetype line = text.first(at).count(u'\n') + 1;
-    return QStringLiteral("on line %1 of the %2")
-        .arg(line)
-        .arg(source == Source::EdiText ? QStringLiteral("EDI text") : QStringLiteral("ADIF text"));
+    const auto& table = characters();
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    std::transform(bytes.begin(), bytes.end(), text.data(),
+        [&table](char byte) { return QChar(table[static_cast<unsigned char>(byte)]); });
+    return text;
 }
 
-Failure unencodable(QStringView text, qsizetype at, Source source)
+Failure characterWithoutByte(QStringView text, qsizetype at, const QString& place)
 {
     const QChar first = text.at(at);
     char32_t codePoint = first.unicode();
@@ -73,40 +75,17 @@ Failure unencodable(QStringView text, qsizetype at, Source source)
     return {QStringLiteral("The character %1 %2 cannot be written to a log file: log files "
                            "hold only the characters of the windows-1252 code page. Change or "
                            "remove it; nothing was saved.")
-                .arg(character, placeOf(text, at, source))};
+                .arg(character, place)};
 }
 
-} // namespace
-
-const std::array<char16_t, 256>& characters()
-{
-    static const std::array<char16_t, 256> table = buildCharacters();
-    return table;
-}
-
-QString decode(std::string_view bytes)
-{
-    const auto& table = characters();
-    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    std::transform(bytes.begin(), bytes.end(), text.data(),
-        [&table](char byte) { return QChar(table[static_cast<unsigned char>(byte)]); });
-    return text;
-}
-
-Result<std::string> encode(QStringView text, Source source)
+Result<std::string> encode(QStringView text, const QString& place)
 {
     std::string bytes(static_cast<std::size_t>(text.size()), '\0');
-    const char16_t* const characters = text.utf16();
-    char* const out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t character = characters[i];
-        if (character < 0x80) [[likely]] {
-            out[i] = static_cast<char>(character);
-        } else if (const auto byte = byteOf(character)) {
-            out[i] = *byte;
-        } else {
-            return unencodable(text, i, source);
-        }
+        const std::optional<char> byte = byteOf(text[i].unicode());
+        if (!byte)
+            return characterWithoutByte(text, i, place);
+        bytes[static_cast<std::size_t>(i)] = *byte;
     }
     return bytes;
 }

@@ -1,17 +1,21 @@
 #include "logfiles/edi_file_loading.h"
 
-#include "logfiles/code_page.h"
-
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace logvane {
 namespace {
 
 Failure cannotRead(const QString& path, const QString& reason)
 {
-    return {QStringLiteral("Could not read the EDI file \"%1\": %2. Nothing was converted.")
+    return {QStringLiteral("Could not read the EDI file \"%1\": %2. Nothing was changed.")
                 .arg(path, reason)};
+}
+
+QString sizeText(qint64 bytes)
+{
+    return QLocale::system().formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
 }
 
 } // namespace
@@ -23,49 +27,40 @@ QString fullPathOf(const QString& programDirectory, const QString& fileName)
     return programDirectory + u'/' + fileName;
 }
 
-void EdiLineAppender::append(QByteArrayView bytes)
+void EdiLineAppender::append(std::string_view bytes)
 {
-    const qsizetype n = bytes.size();
-    if (n == 0)
-        return;
-    // At most two characters a byte, when every byte is a lone CR or LF.
-    const qsizetype start = text_.size();
-    text_.resize(start + 2 * n);
-    const auto& characters = codepage::characters();
-    QChar* const first = text_.data() + start;
-    QChar* out = first;
-
-    qsizetype i = afterCr_ && bytes[0] == '\n' ? 1 : 0; // the LF of a CR LF split between pieces
-    afterCr_ = false;
-    for (; i < n; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte > '\r') [[likely]] {
-            *out++ = QChar(characters[byte]);
-        } else if (byte == '\r' || byte == '\n') {
-            *out++ = u'\r';
-            *out++ = u'\n';
-            if (byte == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-                ++i;
-            else if (byte == '\r' && i + 1 == n)
-                afterCr_ = true;
-        } else {
-            *out++ = QChar(characters[byte]);
-        }
+    if (afterCr_ && !bytes.empty()) {
+        afterCr_ = false;
+        if (bytes.front() == '\n')
+            bytes.remove_prefix(1); // the LF of a CR LF split between two pieces
     }
-    const char last = bytes.back();
-    lineOpen_ = last != '\r' && last != '\n';
-    text_.resize(start + (out - first));
+    if (bytes.empty())
+        return;
+    std::size_t lineStart = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const char byte = bytes[at];
+        if (byte != '\r' && byte != '\n')
+            continue;
+        text_.append(bytes.substr(lineStart, at - lineStart)).append("\r\n");
+        if (byte == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n')
+            ++at;
+        else if (byte == '\r' && at + 1 == bytes.size())
+            afterCr_ = true;
+        lineStart = at + 1;
+    }
+    text_.append(bytes.substr(lineStart));
+    lineOpen_ = lineStart < bytes.size();
 }
 
 void EdiLineAppender::finish()
 {
     if (lineOpen_)
-        text_.append(QStringLiteral("\r\n"));
+        text_.append("\r\n");
     lineOpen_ = false;
 }
 
 Result<LoadedEdi> loadEdiFile(
-    const QString& programDirectory, const QString& fileName, QString ediText)
+    const QString& programDirectory, const QString& fileName, std::string ediText)
 {
     const QString path = fullPathOf(programDirectory, fileName);
     const QFileInfo info(path);
@@ -73,25 +68,42 @@ Result<LoadedEdi> loadEdiFile(
         return cannotRead(path, QStringLiteral("the file does not exist (any more)"));
     if (!info.isFile())
         return cannotRead(path, QStringLiteral("it is not a regular file"));
+    const auto textSize = static_cast<qint64>(ediText.size());
+    if (info.size() > EdiTextLimit - textSize) {
+        const QString limit = sizeText(EdiTextLimit);
+        if (textSize == 0)
+            return cannotRead(path,
+                QStringLiteral("it holds %1, more than the %2 an EDI text may hold (an EDI log "
+                               "holds kilobytes)")
+                    .arg(sizeText(info.size()), limit));
+        return cannotRead(path,
+            QStringLiteral("its %1 would take the EDI text, which holds %2 already, past the %3 "
+                           "it may hold; press New to start from an empty EDI text")
+                .arg(sizeText(info.size()), sizeText(textSize), limit));
+    }
 
     // Opened without QIODevice::Text: the bytes, and their line ends, come as they are. Read a
     // piece at a time, so that the text is the only copy of the file held.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotRead(path, file.errorString());
-    constexpr qsizetype Piece = 64 * 1024;
-    // Room for the file with one more character a 32 bytes (lone LF line ends), and the slack
-    // the appender wants for the last piece.
-    ediText.reserve(ediText.size() + file.size() + file.size() / 32 + 2 * Piece);
+    ediText.reserve(ediText.size() + static_cast<std::size_t>(info.size()) + 2);
     EdiLineAppender appender(ediText);
-    QByteArray piece(Piece, Qt::Uninitialized);
+    constexpr qint64 Piece = 64 * 1024;
+    std::string piece(Piece, '\0');
+    qint64 total = textSize;
     for (;;) {
         const qint64 read = file.read(piece.data(), Piece);
         if (read < 0)
             return cannotRead(path, file.errorString());
         if (read == 0)
             break;
-        appender.append(QByteArrayView(piece.data(), read));
+        total += read;
+        if (total > EdiTextLimit)
+            return cannotRead(path,
+                QStringLiteral("it grew past the %1 an EDI text may hold while it was read")
+                    .arg(sizeText(EdiTextLimit)));
+        appender.append(std::string_view(piece.data(), static_cast<std::size_t>(read)));
     }
     appender.finish();
     return LoadedEdi {std::move(ediText), path};

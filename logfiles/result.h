@@ -13,7 +13,8 @@ struct Failure
     QString message;
 };
 
-// A value, or the failure that stands in its place.
+// A value, or the failure that stands in its place. Loading, saving, encoding and the whole job
+// report their failures this one way; the windows turn a failure into one message.
 template <typename T> class Result
 {
 public:

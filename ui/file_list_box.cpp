@@ -11,15 +11,18 @@ FileListBox::FileListBox(QWidget* parent)
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QList<QListWidgetItem*> selected = selectedItems();
         if (!programChangesSelection_ && !selected.isEmpty())
-            emit picked(selected.front()->text());
+            emit picked({selected.front()->text(), selected.front()->data(Qt::UserRole).toBool()});
     });
 }
 
-void FileListBox::fill(const QStringList& names)
+void FileListBox::fill(const QList<EdiFileName>& files)
 {
     programChangesSelection_ = true;
     clear();
-    addItems(names);
+    for (const EdiFileName& file : files) {
+        auto* item = new QListWidgetItem(file.name, this);
+        item->setData(Qt::UserRole, file.readable);
+    }
     setCurrentRow(-1);
     programChangesSelection_ = false;
 }

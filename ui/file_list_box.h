@@ -1,7 +1,8 @@
 #pragma once
 
+#include "logfiles/edi_directory.h"
+
 #include <QListWidget>
-#include <QStringList>
 
 namespace logvane {
 
@@ -15,13 +16,13 @@ class FileListBox : public QListWidget
 public:
     explicit FileListBox(QWidget* parent);
 
-    // Shows these names, none of them selected.
-    void fill(const QStringList& names);
+    // Shows these files, none of them selected.
+    void fill(const QList<EdiFileName>& files);
     // Leaves no entry selected, so that the same one can be picked again.
     void clearChoice();
 
 signals:
-    void picked(const QString& name);
+    void picked(const EdiFileName& file);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,6 @@
 #include "ui/form1.h"
 
-#include "conversion/conversion_run.h"
-#include "logfiles/adif_file_saving.h"
-#include "logfiles/code_page.h"
+#include "logfiles/conversion_job.h"
 #include "ui/form2.h"
 #include "ui/program_window.h"
 #include "ui/text_area.h"
@@ -35,9 +33,9 @@ QLineEdit* textField(const QString& text, QRect geometry, QWidget* parent)
     return field;
 }
 
-TextArea* textArea(QRect geometry, QWidget* parent)
+TextArea* textArea(const QString& contentName, QRect geometry, QWidget* parent)
 {
-    auto* area = new TextArea(parent);
+    auto* area = new TextArea(contentName, parent);
     area->setGeometry(geometry);
     return area;
 }
@@ -54,15 +52,13 @@ QLabel* label(const QString& caption, QRect geometry, QWidget* parent)
 Form1::Form1(const QString& programDirectory, Notify notify)
     : QWidget(nullptr)
     , Label1(label(QStringLiteral("EDI"), twipsRect(240, 120, 495, 255), this))
-    , Text1(textArea(twipsRect(240, 480, 6495, 2415), this))
+    , Text1(textArea(QStringLiteral("EDI text"), twipsRect(240, 480, 6495, 2415), this))
     , Label3(label(QStringLiteral("ADIF"), twipsRect(240, 3120, 375, 255), this))
     , Label2(label(QStringLiteral("(converted)"), twipsRect(720, 3120, 975, 255), this))
-    , Text2(textArea(twipsRect(240, 3480, 6495, 2055), this))
+    , Text2(textArea(QStringLiteral("ADIF text"), twipsRect(240, 3480, 6495, 2055), this))
     , Label4(label(QStringLiteral("Comment"), twipsRect(240, 5760, 855, 255), this))
     , Text3(textField(
           QStringLiteral("Thank you for the QSO"), twipsRect(1320, 5760, 4695, 285), this))
-    , Command1(button(QStringLiteral("Convert"), twipsRect(120, 6480, 735, 375), this))
-    , Command4(button(QStringLiteral("Save"), twipsRect(960, 6480, 735, 375), this))
     , Command3(button(QStringLiteral("Open"), twipsRect(2040, 6480, 855, 375), this))
     , Command2(button(QStringLiteral("Quit"), twipsRect(3000, 6480, 975, 375), this))
     , Command5(button(QStringLiteral("New"), twipsRect(4080, 6480, 855, 375), this))
@@ -76,9 +72,8 @@ Form1::Form1(const QString& programDirectory, Notify notify)
         QWidget* control;
         const char* name;
     } names[] = {{Label1, "Label1"}, {Text1, "Text1"}, {Label3, "Label3"}, {Label2, "Label2"},
-        {Text2, "Text2"}, {Label4, "Label4"}, {Text3, "Text3"}, {Command1, "Command1"},
-        {Command4, "Command4"}, {Command3, "Command3"}, {Command2, "Command2"},
-        {Command5, "Command5"}, {Text4, "Text4"}};
+        {Text2, "Text2"}, {Label4, "Label4"}, {Text3, "Text3"}, {Command3, "Command3"},
+        {Command2, "Command2"}, {Command5, "Command5"}, {Text4, "Text4"}};
     for (const auto& [control, name] : names)
         control->setObjectName(QString::fromLatin1(name));
 
@@ -86,8 +81,6 @@ Form1::Form1(const QString& programDirectory, Notify notify)
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     Label2->setPalette(red);
     Label2->hide(); // until the first conversion
-    Command1->hide();
-    Command4->hide();
     Text4->hide();
 
     setTabOrder(Text1, Text2);
@@ -97,10 +90,8 @@ Form1::Form1(const QString& programDirectory, Notify notify)
     setTabOrder(Command3, Command5);
     Text1->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     Form_Load();
@@ -111,26 +102,28 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    form2_ = std::make_unique<Form2>(*this, programDirectory_, notify_);
+    form2_ = std::make_unique<Form2>(
+        programDirectory_, [this](const EdiFileName& file) { return convertPickedFile(file); });
 }
 
-// Convert: the EDI text and the comment become the ADIF text, which is saved.
-void Form1::Command1_Click()
+// A file picked in the picker: loaded after the EDI text, converted with the comment, and saved.
+// The texts show the job once it is done; a failure is told and changes nothing.
+bool Form1::convertPickedFile(const EdiFileName& file)
 {
-    lastConversionSaved_ = false;
-    const Result<std::string> edi = codepage::encode(Text1->exactText(), codepage::Source::EdiText);
-    if (!edi) {
-        notify_(MessageKind::Failure, edi.error());
-        return;
+    const Result<std::string_view> ediText = Text1->bytes();
+    Result<ConvertedLog> log = ediText
+        ? convertEdiFile(programDirectory_, file, std::string(*ediText), Text3->text())
+        : Failure {ediText.error()};
+    if (!log) {
+        notify_(MessageKind::Failure, log.error());
+        return false;
     }
-    const Result<std::string> comment = codepage::encode(Text3->text(), codepage::Source::Comment);
-    if (!comment) {
-        notify_(MessageKind::Failure, comment.error());
-        return;
-    }
-    Text2->setExactText(codepage::decode(ConversionRun::run(*edi, *comment)));
+    Text1->setBytes(std::move(log->ediText));
+    Text4->setText(log->ediPath);
+    Text2->setBytes(std::move(log->adifText));
     Label2->show();
-    Command4->click();
+    notify_(MessageKind::Confirmation, QStringLiteral("ADI file saved in ") + log->adifPath);
+    return true;
 }
 
 // Quit
@@ -146,17 +139,11 @@ void Form1::Command3_Click()
     form2_->open();
 }
 
-// Save
-void Form1::Command4_Click()
-{
-    lastConversionSaved_ = saveAdifFile(Text4->text(), Text2->exactText(), notify_);
-}
-
 // New
 void Form1::Command5_Click()
 {
-    Text1->setExactText(QString());
-    Text2->setExactText(QString());
+    Text1->setBytes({});
+    Text2->setBytes({});
     form2_->open();
 }
 

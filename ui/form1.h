@@ -1,6 +1,7 @@
 #pragma once
 
-#include "logfiles/message_box.h"
+#include "logfiles/edi_directory.h"
+#include "ui/message_box.h"
 
 #include <QWidget>
 
@@ -17,7 +18,8 @@ class TextArea;
 
 // The main window. It holds everything that lasts: the EDI text (Text1), the ADIF text (Text2),
 // the comment (Text3) and the path of the last loaded EDI file (Text4, hidden). New and Open show
-// the file picker; the picker presses the hidden Convert, and Convert presses the hidden Save.
+// the file picker; a file picked there is loaded, converted and saved as one job, and the window
+// shows its texts only once the job has succeeded, so that a failed job changes nothing.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -36,32 +38,26 @@ public:
     TextArea* const Text2;
     QLabel* const Label4;
     QLineEdit* const Text3;
-    QPushButton* const Command1; // Convert, hidden
-    QPushButton* const Command4; // Save, hidden
     QPushButton* const Command3; // Open
     QPushButton* const Command2; // Quit
     QPushButton* const Command5; // New
     QLineEdit* const Text4;
 
     Form2& picker() const { return *form2_; }
-    // Whether the last press of Convert ended with the ADIF file saved.
-    bool lastConversionSaved() const { return lastConversionSaved_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
-    void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void Command4_Click();
     void Command5_Click();
+    bool convertPickedFile(const EdiFileName& file);
 
     const QString programDirectory_;
     const Notify notify_;
     std::unique_ptr<Form2> form2_;
-    bool lastConversionSaved_ = false;
 };
 
 } // namespace logvane

@@ -1,27 +1,21 @@
 #include "ui/form2.h"
 
-#include "logfiles/edi_directory.h"
-#include "logfiles/edi_file_loading.h"
 #include "ui/file_list_box.h"
-#include "ui/form1.h"
 #include "ui/program_window.h"
-#include "ui/text_area.h"
 #include "ui/twips.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace logvane {
 
-Form2::Form2(Form1& form1, const QString& programDirectory, const Notify& notify)
+Form2::Form2(const QString& programDirectory, ConvertFile convertFile)
     : QWidget(nullptr) // a window of its own, not owned by the main window
     , Label1(new QLabel(QStringLiteral("click .EDI to convert..."), this))
     , File1(new FileListBox(this))
     , Command1(new QPushButton(QStringLiteral("Close"), this))
-    , form1_(form1)
     , programDirectory_(programDirectory)
-    , notify_(notify)
+    , convertFile_(std::move(convertFile))
 {
     setUpProgramWindow(this, QSize(pixels(4485), pixels(3540)));
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -53,19 +47,10 @@ void Form2::open()
     File1->setFocus();
 }
 
-// The whole job: load, then Convert (which converts and saves), then close.
-void Form2::File1_Click(const QString& fileName)
+// The whole job is the main window's; then the picker closes, or, after a failure, stays open.
+void Form2::File1_Click(const EdiFileName& file)
 {
-    Result<LoadedEdi> loaded = loadEdiFile(programDirectory_, fileName, form1_.Text1->exactText());
-    if (!loaded) {
-        notify_(MessageKind::Failure, loaded.error());
-        File1->clearChoice();
-        return;
-    }
-    form1_.Text1->setExactText(loaded->ediText);
-    form1_.Text4->setText(loaded->fullPath);
-    form1_.Command1->click();
-    if (form1_.lastConversionSaved())
+    if (convertFile_(file))
         close();
     else
         File1->clearChoice();

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "logfiles/message_box.h"
+#include "logfiles/edi_directory.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -10,17 +12,20 @@ class QPushButton;
 namespace logvane {
 
 class FileListBox;
-class Form1;
 
-// The file picker: lists the EDI files of the program directory. Picking one loads it into the
-// main window and presses Convert there, which converts and saves; then the picker closes. After
-// a failure it stays open with nothing selected, so the same file can be picked again.
+// The file picker: lists the EDI files of the program directory. Picking one hands it to the main
+// window, which loads, converts and saves it; then the picker closes. After a failure it stays open
+// with nothing selected, so the same file can be picked again.
 class Form2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    Form2(Form1& form1, const QString& programDirectory, const Notify& notify);
+    // What the picker asks of the main window: take the picked file through the whole job, and
+    // tell whether its ADIF file was saved.
+    using ConvertFile = std::function<bool(const EdiFileName&)>;
+
+    Form2(const QString& programDirectory, ConvertFile convertFile);
 
     // Opens the picker on the directory as it is now, or brings an open one to the front as it is.
     void open();
@@ -30,12 +35,11 @@ public:
     QPushButton* const Command1; // Close
 
 private:
-    void File1_Click(const QString& fileName);
+    void File1_Click(const EdiFileName& file);
     void Command1_Click();
 
-    Form1& form1_;
     const QString programDirectory_;
-    const Notify notify_;
+    const ConvertFile convertFile_;
 };
 
 } // namespace logvane

@@ -1,4 +1,4 @@
-#include "logfiles/message_box.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 
