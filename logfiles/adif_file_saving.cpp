@@ -1,5 +1,6 @@
 #include "logfiles/adif_file_saving.h"
 
+#include <QDir>
 #include <QSaveFile>
 
 namespace logvane {
@@ -9,7 +10,7 @@ Failure cannotSave(const QString& path, const QString& reason)
 {
     return {QStringLiteral("Could not save the ADI file \"%1\": %2. Any older file of that "
                            "name is unchanged.")
-                .arg(path, reason)};
+                .arg(QDir::toNativeSeparators(path), reason)};
 }
 
 } // namespace
@@ -26,7 +27,7 @@ Result<QString> saveAdifFile(const QString& inputPath, std::string_view adifText
     const std::optional<QString> path = adifPathFor(inputPath);
     if (!path)
         return Failure {QStringLiteral("There is no ADI file name for \"%1\": nothing was saved.")
-                            .arg(inputPath)};
+                            .arg(QDir::toNativeSeparators(inputPath))};
 
     // QSaveFile writes a file of its own beside the target and renames it over the target on
     // commit, so no reader ever sees a half-written log.

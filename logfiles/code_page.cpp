@@ -3,60 +3,77 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace logvane::codepage {
-namespace {
 
-// Only bytes 0x80 to 0x9F differ from Latin-1. Qt's own windows-1252 codec gives their
-// characters, the five bytes the code page leaves unassigned mapped to the C1 controls of
-// the same value, as the Encoding Standard wants it.
-std::array<char16_t, 256> buildCharacters()
+CodePage::CodePage(int number)
+    : number_(number)
+    , bytes_(0x10000, -1)
 {
-    std::array<char, 256> bytes {};
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i);
-    QStringDecoder decoder("windows-1252");
-    const QString text = decoder.decode(QByteArrayView(bytes.data(), bytes.size()));
-    if (!decoder.isValid() || decoder.hasError() || text.size() != 256)
-        qFatal("Qt offers no windows-1252 codec here (Qt built without ICU): logvane cannot "
-               "read or write log files without changing them.");
-    std::array<char16_t, 256> characters {};
-    for (std::size_t i = 0; i < characters.size(); ++i)
-        characters[i] = text.at(static_cast<qsizetype>(i)).unicode();
-    return characters;
+    const QByteArray codec = name().toLatin1();
+    for (int byte = 0; byte < 256; ++byte) {
+        // A byte at a time, so that an unassigned one is told by its error alone.
+        QStringDecoder decoder(codec.constData());
+        const char encoded = static_cast<char>(byte);
+        const QString decoded = decoder.decode(QByteArrayView(&encoded, 1));
+        if (!decoder.isValid())
+            qFatal("Qt offers no %s codec here (Qt built without ICU): logvane cannot read or "
+                   "write log files without changing them.",
+                codec.constData());
+        const bool assigned = !decoder.hasError() && decoded.size() == 1
+            && decoded.front() != QChar::ReplacementCharacter;
+        characters_[static_cast<std::size_t>(byte)]
+            = assigned ? decoded.front().unicode() : static_cast<char16_t>(byte);
+    }
+    for (int byte = 255; byte >= 0; --byte) {
+        std::int16_t& slot = bytes_[characters_[static_cast<std::size_t>(byte)]];
+        if (slot != -1)
+            qFatal("The %s table of this Qt gives two bytes one character: logvane cannot keep "
+                   "every byte of a log file.",
+                codec.constData());
+        slot = static_cast<std::int16_t>(byte);
+    }
 }
 
-} // namespace
-
-const std::array<char16_t, 256>& characters()
+QString CodePage::name() const
 {
-    static const std::array<char16_t, 256> table = buildCharacters();
-    return table;
+    return QStringLiteral("windows-%1").arg(number_);
 }
 
-std::optional<char> byteOf(char16_t character)
+std::optional<char> CodePage::byteOf(char16_t character) const
 {
-    if (character < 0x80)
-        return static_cast<char>(character);
-    if (character >= 0xA0 && character <= 0xFF)
-        return static_cast<char>(character);
-    const auto& table = characters();
-    const auto found = std::find(table.begin() + 0x80, table.begin() + 0xA0, character);
-    if (found == table.begin() + 0xA0)
+    const std::int16_t byte = bytes_[character];
+    if (byte < 0)
         return std::nullopt;
-    return static_cast<char>(found - table.begin());
+    return static_cast<char>(byte);
 }
 
-QString decode(std::string_view bytes)
+QString CodePage::decode(std::string_view bytes) const
 {
-    const auto& table = characters();
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     std::transform(bytes.begin(), bytes.end(), text.data(),
-        [&table](char byte) { return QChar(table[static_cast<unsigned char>(byte)]); });
+        [this](char byte) { return QChar(characters_[static_cast<unsigned char>(byte)]); });
     return text;
 }
 
-Failure characterWithoutByte(QStringView text, qsizetype at, const QString& place)
+Result<std::string> CodePage::encode(QStringView text, const QString& place) const
+{
+    std::string bytes(static_cast<std::size_t>(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const std::optional<char> byte = byteOf(text[i].unicode());
+        if (!byte)
+            return characterWithoutByte(text, i, place);
+        bytes[static_cast<std::size_t>(i)] = *byte;
+    }
+    return bytes;
+}
+
+Failure CodePage::characterWithoutByte(QStringView text, qsizetype at, const QString& place) const
 {
     const QChar first = text.at(at);
     char32_t codePoint = first.unicode();
@@ -67,27 +84,110 @@ Failure characterWithoutByte(QStringView text, qsizetype at, const QString& plac
     } else if (first.isPrint() && !first.isSpace()) {
         shown = first;
     }
-    const QString name = QStringLiteral("U+%1")
+    const QString code = QStringLiteral("U+%1")
                              .arg(static_cast<uint>(codePoint), 4, 16, QLatin1Char('0'))
                              .toUpper();
     const QString character
-        = shown.isEmpty() ? name : QStringLiteral("\u201C%1\u201D (%2)").arg(shown, name);
+        = shown.isEmpty() ? code : QStringLiteral("\u201C%1\u201D (%2)").arg(shown, code);
     return {QStringLiteral("The character %1 %2 cannot be written to a log file: log files "
-                           "hold only the characters of the windows-1252 code page. Change or "
-                           "remove it; nothing was saved.")
-                .arg(character, place)};
+                           "hold only the characters of the %3 code page. Change or remove it; "
+                           "nothing was saved.")
+                .arg(character, place, name())};
 }
 
-Result<std::string> encode(QStringView text, const QString& place)
+int ansiCodePageOf(const QLocale& locale)
 {
-    std::string bytes(static_cast<std::size_t>(text.size()), '\0');
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const std::optional<char> byte = byteOf(text[i].unicode());
-        if (!byte)
-            return characterWithoutByte(text, i, place);
-        bytes[static_cast<std::size_t>(i)] = *byte;
+    using L = QLocale;
+    const bool cyrillic = locale.script() == L::CyrillicScript;
+    switch (locale.language()) {
+    case L::Albanian:
+    case L::Croatian:
+    case L::Czech:
+    case L::Hungarian:
+    case L::Polish:
+    case L::Romanian:
+    case L::Slovak:
+    case L::Slovenian:
+    case L::Turkmen:
+        return 1250;
+    case L::Bosnian:
+    case L::Serbian:
+        return cyrillic ? 1251 : 1250;
+    case L::Bashkir:
+    case L::Belarusian:
+    case L::Bulgarian:
+    case L::Kazakh:
+    case L::Kyrgyz:
+    case L::Macedonian:
+    case L::Mongolian:
+    case L::Russian:
+    case L::Sakha:
+    case L::Tajik:
+    case L::Tatar:
+    case L::Ukrainian:
+        return 1251;
+    case L::Greek:
+        return 1253;
+    case L::Azerbaijani:
+    case L::Uzbek:
+        return cyrillic ? 1251 : 1254;
+    case L::Turkish:
+        return 1254;
+    case L::Hebrew:
+    case L::Yiddish:
+        return 1255;
+    case L::Arabic:
+    case L::Pashto:
+    case L::Persian:
+    case L::Sindhi:
+    case L::Urdu:
+    case L::Uyghur:
+        return 1256;
+    case L::Estonian:
+    case L::Latvian:
+    case L::Lithuanian:
+        return 1257;
+    case L::Vietnamese:
+        return 1258;
+    case L::Thai:
+        return 874;
+    default:
+        return 1252;
     }
-    return bytes;
+}
+
+namespace {
+
+int codePageOfTheSystem()
+{
+#ifdef Q_OS_WIN
+    // A double-byte or UTF-8 system code page is no 8-bit code page: logs are read as windows-1252.
+    const int system = static_cast<int>(GetACP());
+    return system == 874 || (system >= 1250 && system <= 1258) ? system : 1252;
+#else
+    // The category that tells the user's characters is LC_CTYPE; QLocale::system() follows
+    // LC_NUMERIC. POSIX writes a script as a modifier ("sr_RS@latin"), which QLocale does not read.
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (name.isEmpty())
+            continue;
+        const QLocale locale(name);
+        const QLocale::Script script = name.endsWith(QStringLiteral("@latin"))
+            ? QLocale::LatinScript
+            : name.endsWith(QStringLiteral("@cyrillic")) ? QLocale::CyrillicScript
+                                                         : locale.script();
+        return ansiCodePageOf(QLocale(locale.language(), script, locale.territory()));
+    }
+    return 1252;
+#endif
+}
+
+} // namespace
+
+const CodePage& inUse()
+{
+    static const CodePage codePage(codePageOfTheSystem());
+    return codePage;
 }
 
 } // namespace logvane::codepage

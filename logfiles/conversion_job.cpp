@@ -16,7 +16,7 @@ Result<ConvertedLog> convertEdiFile(const QString& programDirectory, const EdiFi
             "system's encoding of file names. Rename the file to convert it; nothing was changed.")
                             .arg(file.name)};
     const Result<std::string> commentBytes
-        = codepage::encode(comment, QStringLiteral("in the comment"));
+        = codepage::inUse().encode(comment, QStringLiteral("in the comment"));
     if (!commentBytes)
         return Failure {commentBytes.error()};
     Result<LoadedEdi> loaded = loadEdiFile(programDirectory, file.name, std::move(ediText));

@@ -1,5 +1,6 @@
 #include "logfiles/edi_file_loading.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -10,7 +11,7 @@ namespace {
 Failure cannotRead(const QString& path, const QString& reason)
 {
     return {QStringLiteral("Could not read the EDI file \"%1\": %2. Nothing was changed.")
-                .arg(path, reason)};
+                .arg(QDir::toNativeSeparators(path), reason)};
 }
 
 QString sizeText(qint64 bytes)

@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running logvane need. Installs only
-# what is missing, so running it again costs nothing.
+# Installs the Debian packages a command needs, and of those only the ones that are missing, so
+# running it again costs nothing.
+#
+#   setup.sh run    building and running the program (the default)
+#   setup.sh test   that, and the tests and benchmarks
+#   setup.sh ci     that, and the formatting check and the fuzz target
 set -euo pipefail
 
 packages=(
     cmake make g++                  # the build
     qt6-base-dev                    # Qt 6 Widgets, QtTest and the platform plugins
-    libgtest-dev libbenchmark-dev   # tests and benchmarks
-    clang libclang-rt-dev           # the fuzz target (libFuzzer)
-    clang-format                    # the formatting check
+    libxkbcommon-dev                # keyboard layouts, which Qt's build files look for
 )
+case "${1:-run}" in
+    run) ;;
+    test) packages+=(libgtest-dev libbenchmark-dev) ;;
+    ci) packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev clang-format) ;;
+    *)
+        echo "usage: $0 [run|test|ci]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,7 +31,13 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 as_root=()
-[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "logvane needs the Debian packages ${missing[*]}: run this as root, or install sudo" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \

@@ -3,10 +3,12 @@
 #include "logfiles/conversion_job.h"
 #include "ui/form2.h"
 #include "ui/program_window.h"
+#include "ui/push_button.h"
 #include "ui/text_area.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,10 +20,8 @@ namespace {
 
 QPushButton* button(const QString& caption, QRect geometry, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new PushButton(caption, parent);
     button->setGeometry(geometry);
-    button->setAutoDefault(false); // Enter and Escape press no button of the window
-    button->setDefault(false);
     return button;
 }
 
@@ -66,7 +66,7 @@ Form1::Form1(const QString& programDirectory, Notify notify)
     , programDirectory_(programDirectory)
     , notify_(std::move(notify))
 {
-    setUpProgramWindow(this, QSize(pixels(7065), pixels(7020)));
+    setUpProgramWindow(this, twipsSize(7065, 7020));
     const struct
     {
         QWidget* control;
@@ -82,6 +82,11 @@ Form1::Form1(const QString& programDirectory, Notify notify)
     Label2->setPalette(red);
     Label2->hide(); // until the first conversion
     Text4->hide();
+
+    // Screen readers name a control by its label.
+    Label1->setBuddy(Text1);
+    Label3->setBuddy(Text2);
+    Label4->setBuddy(Text3);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command2);
@@ -122,7 +127,8 @@ bool Form1::convertPickedFile(const EdiFileName& file)
     Text4->setText(log->ediPath);
     Text2->setBytes(std::move(log->adifText));
     Label2->show();
-    notify_(MessageKind::Confirmation, QStringLiteral("ADI file saved in ") + log->adifPath);
+    notify_(MessageKind::Confirmation,
+        QStringLiteral("ADI file saved in ") + QDir::toNativeSeparators(log->adifPath));
     return true;
 }
 

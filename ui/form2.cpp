@@ -2,6 +2,7 @@
 
 #include "ui/file_list_box.h"
 #include "ui/program_window.h"
+#include "ui/push_button.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -13,19 +14,20 @@ Form2::Form2(const QString& programDirectory, ConvertFile convertFile)
     : QWidget(nullptr) // a window of its own, not owned by the main window
     , Label1(new QLabel(QStringLiteral("click .EDI to convert..."), this))
     , File1(new FileListBox(this))
-    , Command1(new QPushButton(QStringLiteral("Close"), this))
+    , Command1(new PushButton(QStringLiteral("Close"), this))
     , programDirectory_(programDirectory)
     , convertFile_(std::move(convertFile))
 {
-    setUpProgramWindow(this, QSize(pixels(4485), pixels(3540)));
+    setUpProgramWindow(this, twipsSize(4485, 3540));
     Label1->setObjectName(QStringLiteral("Label1"));
     File1->setObjectName(QStringLiteral("File1"));
     Command1->setObjectName(QStringLiteral("Command1"));
 
-    placeLabel(Label1, twipsRect(1320, 240, 1815, 255));
+    placeCentredLabel(Label1, twipsRect(1320, 240, 1815, 255));
     File1->setGeometry(twipsRect(360, 600, 3735, 2175));
     Command1->setGeometry(twipsRect(1680, 3000, 975, 375));
-    Command1->setAutoDefault(false);
+    Label1->setBuddy(File1);
+    File1->setAccessibleName(Label1->text()); // a list's name comes not from its buddy
     setTabOrder(File1, Command1);
 
     connect(File1, &FileListBox::picked, this, &Form2::File1_Click);
@@ -41,6 +43,7 @@ void Form2::open()
         return;
     }
     File1->fill(ediFileNames(programDirectory_));
+    resize(minimumSize()); // as drawn, whatever size it was closed at
     centreOnScreen(this);
     show();
     activateWindow();

@@ -19,6 +19,7 @@ void setUpProgramWindow(QWidget* window, QSize clientSize)
 {
     window->setWindowTitle(QStringLiteral("LOGVANE by TAVREN"));
     window->setWindowIcon(programIcon());
+    window->setMinimumSize(clientSize);
     window->resize(clientSize);
 }
 
@@ -33,6 +34,13 @@ void placeLabel(QLabel* label, QRect geometry)
 {
     geometry.setWidth(std::max(geometry.width(), label->sizeHint().width()));
     label->setGeometry(geometry);
+}
+
+void placeCentredLabel(QLabel* label, QRect geometry)
+{
+    const int grown = std::max(0, label->sizeHint().width() - geometry.width());
+    label->setGeometry(geometry.adjusted(-grown / 2, 0, grown - grown / 2, 0));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
 } // namespace logvane

@@ -10,11 +10,16 @@ namespace logvane {
 
 // What the two windows share: the frame, the caption and the icon, and placing the controls.
 QIcon programIcon();
+
+// Caption and icon, and the client area as drawn, which is also the least the window can be
+// shrunk to.
 void setUpProgramWindow(QWidget* window, QSize clientSize);
 void centreOnScreen(QWidget* window);
 
-// The layout was drawn for an 8-point font. Where the platform's default font is wider, a label
-// grows to the right as far as its caption needs, so that no caption is clipped.
+// Where a font's captions run wider than the layout's proportions allow, a label grows as far as
+// its caption needs, so that no caption is clipped: to the right, or, for a centred label, to both
+// sides.
 void placeLabel(QLabel* label, QRect geometry);
+void placeCentredLabel(QLabel* label, QRect geometry);
 
 } // namespace logvane

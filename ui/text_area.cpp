@@ -33,7 +33,7 @@ constexpr qsizetype ChunkLength = 64 * 1024;
 
 void forEachDisplayChunk(std::string_view bytes, const std::function<void(const QString&)>& take)
 {
-    const auto& characters = codepage::characters();
+    const auto& characters = codepage::inUse().characters();
     std::vector<char16_t> chunk(ChunkLength + 3); // a byte adds at most three characters
     qsizetype used = 0;
     int linesInBlock = 0;
@@ -118,7 +118,9 @@ Result<std::string_view> TextArea::bytes()
 // document's raw characters: QTextDocument::toPlainText() would turn no-break spaces into spaces.
 Result<std::string> TextArea::bytesOfDocument() const
 {
+    const codepage::CodePage& codePage = codepage::inUse();
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(document()->characterCount()));
     qsizetype line = 1;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
@@ -136,9 +138,9 @@ Result<std::string> TextArea::bytesOfDocument() const
                 ++line;
                 continue;
             }
-            const std::optional<char> byte = codepage::byteOf(character);
+            const std::optional<char> byte = codePage.byteOf(character);
             if (!byte)
-                return codepage::characterWithoutByte(
+                return codePage.characterWithoutByte(
                     text, i, QStringLiteral("on line %1 of the %2").arg(line).arg(contentName_));
             bytes += *byte;
         }

@@ -6,44 +6,53 @@
 namespace logvane::codepage {
 namespace {
 
-std::string allBytes()
+const int AnsiCodePages[] = {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
+
+TEST(CodePage, EveryByteOfEveryCodePageComesBackAsItself)
 {
-    std::string bytes(256, '\0');
+    std::string allBytes(256, '\0');
     for (int i = 0; i < 256; ++i)
-        bytes[static_cast<std::size_t>(i)] = static_cast<char>(i);
-    return bytes;
+        allBytes[static_cast<std::size_t>(i)] = static_cast<char>(i);
+    for (const int number : AnsiCodePages) {
+        const CodePage codePage(number);
+        const Result<std::string> back = codePage.encode(codePage.decode(allBytes), {});
+        ASSERT_TRUE(back) << number << ": " << back.error().toStdString();
+        EXPECT_EQ(*back, allBytes) << number;
+
+        const Result<std::string> han = codePage.encode(QStringLiteral("73 \u4E2D"), {});
+        ASSERT_FALSE(han) << number;
+        EXPECT_TRUE(han.error().contains(QStringLiteral("of the windows-%1 code page").arg(number)))
+            << han.error().toStdString();
+    }
 }
 
-TEST(CodePage, EveryByteIsOneCharacterAndComesBackAsItself)
+TEST(CodePage, CharactersAsWindowsHasThem)
 {
-    const QString text = decode(allBytes());
-    ASSERT_EQ(text.size(), 256);
-    const Result<std::string> back = encode(text, QStringLiteral("in the test"));
-    ASSERT_TRUE(back) << back.error().toStdString();
-    EXPECT_EQ(*back, allBytes());
-    for (int i = 0; i < 256; ++i)
-        EXPECT_EQ(decode(std::string(1, static_cast<char>(i))), QString(text.at(i))) << i;
-}
-
-TEST(CodePage, Windows1252AsTheEncodingStandardHasIt)
-{
-    const std::pair<unsigned char, char16_t> cases[] = {
-        {0x41, u'A'},
-        {0x80, u'\u20AC'},
-        {0x8A, u'\u0160'},
-        {0x9A, u'\u0161'},
-        {0x9F, u'\u0178'},
-        {0x81, u'\u0081'},
-        {0x8D, u'\u008D'},
-        {0x8F, u'\u008F'},
-        {0x90, u'\u0090'},
-        {0x9D, u'\u009D'},
-        {0xA0, u'\u00A0'},
-        {0xE9, u'\u00E9'},
-        {0xFF, u'\u00FF'},
+    const struct
+    {
+        int codePage;
+        unsigned char byte;
+        char16_t character;
+    } cases[] = {
+        {1252, 0x41, u'A'},
+        {1252, 0x80, u'\u20AC'},
+        {1252, 0x8A, u'\u0160'},
+        {1252, 0x9F, u'\u0178'},
+        {1252, 0x81, u'\u0081'}, // unassigned: the C1 control of the same value
+        {1252, 0x9D, u'\u009D'},
+        {1252, 0xA0, u'\u00A0'},
+        {1252, 0xFF, u'\u00FF'},
+        {1250, 0xEC, u'\u011B'}, // ě
+        {1250, 0xF8, u'\u0159'}, // ř
+        {1250, 0xB3, u'\u0142'}, // ł
+        {1251, 0xC0, u'\u0410'}, // А
+        {1253, 0xD9, u'\u03A9'}, // Ω
+        {1253, 0xD2, u'\u00D2'}, // unassigned: the Latin-1 letter of the same value
+        {1257, 0xA1, u'\u00A1'},
     };
-    for (const auto& [byte, character] : cases)
-        EXPECT_EQ(characters()[byte], character) << int(byte);
+    for (const auto& c : cases)
+        EXPECT_EQ(CodePage(c.codePage).characters()[c.byte], c.character)
+            << c.codePage << " " << int(c.byte);
 }
 
 TEST(CodePage, ACharacterWithoutAByteIsNamedWithWhereItStands)
@@ -56,11 +65,31 @@ TEST(CodePage, ACharacterWithoutAByteIsNamedWithWhereItStands)
         {QStringLiteral("x\u2028y"), QStringLiteral("U+2028 in the comment")},
         {QString(QChar(0xD800)), QStringLiteral("U+D800 in the comment")},
     };
+    const CodePage windows1252(1252);
     for (const auto& [text, named] : cases) {
-        const Result<std::string> bytes = encode(text, QStringLiteral("in the comment"));
+        const Result<std::string> bytes
+            = windows1252.encode(text, QStringLiteral("in the comment"));
         ASSERT_FALSE(bytes);
         EXPECT_TRUE(bytes.error().contains(named)) << bytes.error().toStdString();
     }
+}
+
+TEST(CodePage, TheCodePageOfALanguageIsTheOneWindowsGivesIt)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"cs_CZ", 1250},
+        {"pl_PL", 1250},
+        {"sr_Latn_RS", 1250},
+        {"ru_RU", 1251},
+        {"sr_RS", 1251},
+        {"el_GR", 1253},
+        {"tr_TR", 1254},
+        {"lt_LT", 1257},
+        {"de_DE", 1252},
+        {"C", 1252},
+    };
+    for (const auto& [locale, codePage] : cases)
+        EXPECT_EQ(ansiCodePageOf(QLocale(QString::fromLatin1(locale))), codePage) << locale;
 }
 
 } // namespace

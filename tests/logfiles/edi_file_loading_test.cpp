@@ -1,5 +1,6 @@
 #include "logfiles/edi_directory.h"
 #include "logfiles/edi_file_loading.h"
+#include "logfiles/program_directory.h"
 #include "tests/qt_printers.h"
 
 #include <QDir>
@@ -57,6 +58,19 @@ TEST(EdiFileLoading, FullPathJoinsWithOneSlash)
     EXPECT_EQ(fullPathOf(QStringLiteral("/home/q1abc/logs"), QStringLiteral("CONTEST.EDI")),
         QStringLiteral("/home/q1abc/logs/CONTEST.EDI"));
     EXPECT_EQ(fullPathOf(QStringLiteral("/"), QStringLiteral("a.edi")), QStringLiteral("/a.edi"));
+}
+
+TEST(EdiFileLoading, TheProgramDirectoryIsTheFolderItWasStartedFrom)
+{
+    const QString installed = QStringLiteral("/opt/logvane/bin");
+    const std::pair<const char*, QString> cases[] = {
+        {"/home/q1abc/logs/logvane", QStringLiteral("/home/q1abc/logs")}, // a link, not followed
+        {"logs/logvane", QDir::current().absoluteFilePath(QStringLiteral("logs"))},
+        {"./logvane", QDir::currentPath()}, {"logvane", installed}, // found on the PATH
+    };
+    for (const auto& [startedAs, directory] : cases)
+        EXPECT_EQ(programDirectory(QString::fromLatin1(startedAs), installed), directory)
+            << startedAs;
 }
 
 class LoadingFromDirectory : public ::testing::Test

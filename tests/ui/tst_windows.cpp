@@ -7,11 +7,13 @@
 #include "ui/form2.h"
 #include "ui/text_area.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -129,16 +131,21 @@ private slots:
     void startsWithTheMainWindowAsDrawn()
     {
         QCOMPARE(form->windowTitle(), QStringLiteral("LOGVANE by TAVREN"));
-        QCOMPARE(form->size(), QSize(471, 468));
         QVERIFY(!form->windowIcon().pixmap(32).isNull());
         QVERIFY(!picker().windowIcon().pixmap(32).isNull());
         QCOMPARE(picker().windowTitle(), QStringLiteral("LOGVANE by TAVREN"));
         QVERIFY(picker().parent() == nullptr);
-        QCOMPARE(picker().size(), QSize(299, 236));
         QVERIFY(!picker().isVisible());
         QVERIFY(!form->Label2->isVisible() && !form->Text4->isVisible());
         QCOMPARE(form->Label2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(form->Text3->text(), QStringLiteral("Thank you for the QSO"));
+
+        // Screen readers name the areas, the comment and the list by their labels.
+        const std::pair<QWidget*, QString> named[] = {{form->Text1, QStringLiteral("EDI")},
+            {form->Text2, QStringLiteral("ADIF")}, {form->Text3, QStringLiteral("Comment")},
+            {picker().File1, QStringLiteral("click .EDI to convert...")}};
+        for (const auto& [control, name] : named)
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
 
         // Tab walks Text1, Text2, Quit, Text3, Open, New, and round again.
         QTRY_COMPARE(QApplication::focusWidget(), form->Text1);
@@ -148,6 +155,95 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
+    }
+
+    // The layout grows with the desktop's font, as Windows grows it with large fonts: every
+    // caption whole, no control over another, and at the default font exactly as drawn.
+    void theLayoutGrowsWithTheFont_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QSize>("main");
+        QTest::addColumn<QSize>("picker");
+        QTest::newRow("9 pt, the default") << 9 << QSize(471, 468) << QSize(299, 236);
+        QTest::newRow("12 pt") << 12 << QSize(628, 624) << QSize(399, 315);
+        QTest::newRow("16 pt") << 16 << QSize(837, 832) << QSize(532, 420);
+    }
+    void theLayoutGrowsWithTheFont()
+    {
+        QFETCH(int, points);
+        QFETCH(QSize, main);
+        QFETCH(QSize, picker);
+        const QFont defaultFont = QApplication::font();
+        QFont font = defaultFont;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        start();
+        QApplication::setFont(defaultFont);
+        form->Label2->show();
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+
+        QCOMPARE(form->size(), main);
+        QCOMPARE(form->minimumSize(), main);
+        QCOMPARE(this->picker().size(), picker);
+        QCOMPARE(this->picker().minimumSize(), picker);
+        for (QWidget* window :
+            {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(&this->picker())}) {
+            QList<QWidget*> shown;
+            for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!control->isVisible())
+                    continue;
+                if (auto* label = qobject_cast<QLabel*>(control))
+                    QVERIFY2(label->width() >= label->sizeHint().width()
+                            && label->height() >= label->sizeHint().height(),
+                        qPrintable(label->text()));
+                // Fusion gives every button a size hint of at least 80 pixels, wider than the
+                // layout's buttons: what must fit is the caption with the style's margins.
+                if (auto* button = qobject_cast<QPushButton*>(control))
+                    QVERIFY2(button->fontMetrics().horizontalAdvance(button->text())
+                                    + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin)
+                                <= button->width()
+                            && button->sizeHint().height() <= button->height(),
+                        qPrintable(button->text()));
+                for (const QWidget* other : shown)
+                    QVERIFY2(!control->geometry().intersects(other->geometry()),
+                        qPrintable(control->objectName() + u' ' + other->objectName()));
+                shown.append(control);
+            }
+        }
+        const int labelMiddle = this->picker().Label1->geometry().center().x();
+        QVERIFY(qAbs(labelMiddle - this->picker().File1->geometry().center().x()) <= 1);
+
+        // Shrunk by the user, the picker still opens at its size as drawn.
+        this->picker().resize(1, 1);
+        QTest::mouseClick(this->picker().Command1, Qt::LeftButton);
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QCOMPARE(this->picker().size(), picker);
+    }
+
+    // Enter presses the focused button, as Space does; in a text field or the list it presses
+    // nothing.
+    void enterPressesTheFocusedButtonOnly()
+    {
+        writeLog(QStringLiteral("CONTEST.EDI"), Log144);
+        form->Text3->setFocus();
+        QTest::keyClick(form->Text3, Qt::Key_Return);
+        QVERIFY(!picker().isVisible());
+        form->Text2->setBytes("kept");
+        form->Command5->setFocus();
+        QTest::keyClick(form->Command5, Qt::Key_Return);
+        QVERIFY(picker().isVisible() && bytesOf(form->Text2).isEmpty());
+        picker().File1->setFocus();
+        QTest::keyClick(picker().File1, Qt::Key_Enter);
+        QVERIFY(picker().isVisible() && messages.empty());
+        picker().Command1->setFocus();
+        QTest::keyClick(picker().Command1, Qt::Key_Enter);
+        QVERIFY(!picker().isVisible());
+        form->Command3->setFocus();
+        QTest::keyClick(form->Command3, Qt::Key_Return);
+        QVERIFY(picker().isVisible());
+        form->Command2->setFocus();
+        QTest::keyClick(form->Command2, Qt::Key_Return);
+        QVERIFY(!form->isVisible() && !picker().isVisible());
     }
 
     void textAreasGiveBackTheirBytesAfterAnEdit()
