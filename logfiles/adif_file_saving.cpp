@@ -1,6 +1,7 @@
 #include "logfiles/adif_file_saving.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace logvane {
@@ -8,8 +9,8 @@ namespace {
 
 Failure cannotSave(const QString& path, const QString& reason)
 {
-    return {QStringLiteral("Could not save the ADI file \"%1\": %2. Any older file of that "
-                           "name is unchanged.")
+    return {QStringLiteral("Could not save the ADI file \"%1\": %2. Nothing was saved, and any "
+                           "older file of that name is unchanged.")
                 .arg(QDir::toNativeSeparators(path), reason)};
 }
 
@@ -31,6 +32,10 @@ Result<QString> saveAdifFile(const QString& inputPath, std::string_view adifText
 
     // QSaveFile writes a file of its own beside the target and renames it over the target on
     // commit, so no reader ever sees a half-written log.
+    if (QFileInfo(*path).isDir())
+        return Failure {QStringLiteral("Could not save the ADI file \"%1\": a folder of that name "
+                                       "is in the way. Nothing was saved.")
+                            .arg(QDir::toNativeSeparators(*path))};
     QSaveFile file(*path);
     if (!file.open(QIODevice::WriteOnly))
         return cannotSave(*path, file.errorString());

@@ -70,18 +70,16 @@ Result<LoadedEdi> loadEdiFile(
     if (!info.isFile())
         return cannotRead(path, QStringLiteral("it is not a regular file"));
     const auto textSize = static_cast<qint64>(ediText.size());
-    if (info.size() > EdiTextLimit - textSize) {
-        const QString limit = sizeText(EdiTextLimit);
-        if (textSize == 0)
-            return cannotRead(path,
-                QStringLiteral("it holds %1, more than the %2 an EDI text may hold (an EDI log "
-                               "holds kilobytes)")
-                    .arg(sizeText(info.size()), limit));
+    if (info.size() > EdiTextLimit)
         return cannotRead(path,
-            QStringLiteral("its %1 would take the EDI text, which holds %2 already, past the %3 "
-                           "it may hold; press New to start from an empty EDI text")
-                .arg(sizeText(info.size()), sizeText(textSize), limit));
-    }
+            QStringLiteral("it holds %1, more than the %2 an EDI text may hold (an EDI log holds "
+                           "kilobytes)")
+                .arg(sizeText(info.size()), sizeText(EdiTextLimit)));
+    if (info.size() > EdiTextLimit - textSize)
+        return cannotRead(path,
+            QStringLiteral("it holds %1, and with the %2 the EDI text holds already that is more "
+                           "than the %3 it may hold; press New to start from an empty EDI text")
+                .arg(sizeText(info.size()), sizeText(textSize), sizeText(EdiTextLimit)));
 
     // Opened without QIODevice::Text: the bytes, and their line ends, come as they are. Read a
     // piece at a time, so that the text is the only copy of the file held.
