@@ -6,7 +6,7 @@
 namespace logvane {
 namespace {
 
-// "ADIF Specification: a header begins with any character other than <"; this one line is the
+// The ADIF standard: "a header begins with any character other than <"; this one line is the
 // whole header.
 constexpr std::string_view HeaderLine
     = "This ADIF file was exported using logvane utility from TAVREN<EOH>\r\n";

@@ -45,30 +45,62 @@ TEST(ConversionRun, WorkedExampleByteForByte)
               "Thank you for the QSO<EOR>\r\n");
 }
 
-TEST(ConversionRun, RecordsOfRealLogsKeepEveryValueInItsField)
+// Shapes of records as real loggers write them. Each value is read from its own field, so nothing
+// that stands before it can shift it.
+TEST(ConversionRun, EveryValueIsReadFromItsOwnField)
 {
-    const std::string edi = "PBand=432 MHz\r\n"
-                            "210912;1012;Q3DEF;1;59;1000;59;004;;JN79SM;512;;;;\r\n"
-                            "160507;1528;Q5GH;1;59;0001;59;0074;;JN95KI;200;;;;\r\n"
-                            "160508;1058;Q9JKL;2;599;26;599;003/;;KN05XQ;3\r\n"
-                            "190414;0904;Q0MN;2;599;001;579;016;DA;JO01CK;80;;;;\r\n"
-                            "190414;0905;Q0MO;2;599;002;579;;;IO91EP;17\r\n"
-                            "130803;1200;Q1ABC;1;599;001;57;012;;KN00AA;1\r\n"
-                            "260118;0801;Q3EQO;6;59;001;;;;JN99EQ;2;;;;\r\n"
-                            "250906;1644;Q5DX;3;59;259;599;016;;JO66LI;900;;;;\r\n";
-    const std::string adif = ConversionRun::run(edi, Thanks);
-    using Values = std::vector<std::string>;
-    EXPECT_EQ(recordValues(adif, "CALL"),
-        (Values {"Q3DEF", "Q5GH", "Q9JKL", "Q0MN", "Q0MO", "Q1ABC", "Q3EQO", "Q5DX"}));
-    EXPECT_EQ(
-        recordValues(adif, "MODE"), (Values {"SSB", "SSB", "CW", "CW", "CW", "SSB", "FM", ""}));
-    EXPECT_EQ(recordValues(adif, "RST_SENT"),
-        (Values {"59", "59", "599", "599", "599", "59", "59", "59"}));
-    EXPECT_EQ(recordValues(adif, "RST_RCVD"),
-        (Values {"59", "59", "599", "579", "579", "57", "", "599"}));
-    EXPECT_EQ(recordValues(adif, "GRIDSQUARE"),
-        (Values {"JN79SM", "JN95KI", "KN05XQ", "JO01CK", "IO91EP", "KN00AA", "JN99EQ", "JO66LI"}));
-    EXPECT_EQ(recordBands(adif), Values(8, "70cm"));
+    const struct
+    {
+        const char* name;
+        std::string line;
+        std::vector<std::string> values; // call, mode, sent and received report, locator
+    } cases[] = {
+        {"ssb, the layout's widths", "130803;1200;Q1ABC;1;59;001;57;012;;KN00AA;120;;;;",
+            {"Q1ABC", "SSB", "59", "57", "KN00AA"}},
+        {"four-digit serials from the 1000th contact",
+            "210912;1012;Q3DEF;1;59;1000;59;004;;JN79SM;512;;;;",
+            {"Q3DEF", "SSB", "59", "59", "JN79SM"}},
+        {"four-digit serials from the first", "160507;1528;Q5GH;1;59;0001;59;0074;;JN95KI;200;;;;",
+            {"Q5GH", "SSB", "59", "59", "JN95KI"}},
+        {"serials unpadded and with a suffix", "160508;1058;Q9JKL;2;599;26;599;003/;;KN05XQ;3",
+            {"Q9JKL", "CW", "599", "599", "KN05XQ"}},
+        {"exchange filled", "190414;0904;Q0MN;2;599;001;579;016;DA;JO01CK;80;;;;",
+            {"Q0MN", "CW", "599", "579", "JO01CK"}},
+        {"received serial empty", "190414;0905;Q0MO;2;599;002;579;;;IO91EP;17",
+            {"Q0MO", "CW", "599", "579", "IO91EP"}},
+        {"ssb logged with 599", "130803;1200;Q1ABC;1;599;001;57;012;;KN00AA;1",
+            {"Q1ABC", "SSB", "59", "57", "KN00AA"}},
+        {"cw logged with 59", "130803;1200;Q1ABC;2;59;001;57;012;;KN00AA;1",
+            {"Q1ABC", "CW", "59", "57", "KN00AA"}},
+        {"fm, no received report", "260118;0801;Q3EQO;6;59;001;;;;JN99EQ;2;;;;",
+            {"Q3EQO", "FM", "59", "", "JN99EQ"}},
+        {"mode code of no one mode", "250906;1644;Q5DX;3;59;259;599;016;;JO66LI;900;;;;",
+            {"Q5DX", "", "59", "599", "JO66LI"}},
+        {"mode code of two characters", "250906;1644;Q5DX;16;5999;259;599;016;;JO66LI88;9",
+            {"Q5DX", "", "599", "599", "JO66LI"}},
+        {"locator cut short", "130803;1200;Q1ABC;1;59;001;57;012;;KN00",
+            {"Q1ABC", "SSB", "59", "57", "KN00"}},
+        {"three-character call", "130803;1200;Q1A;2;599;001;579;012;;KN00AA;1",
+            {"Q1A", "CW", "599", "579", "KN00AA"}},
+        {"portable call of ten", "130803;1200;Q2/Q1ABC/P;1;59;001;57;012;;KN00AA;1",
+            {"Q2/Q1ABC/P", "SSB", "59", "57", "KN00AA"}},
+        {"only date and time", "130803;1200;", {"", "", "", "", ""}},
+        {"no end of call", "130803;1200;Q1ABC", {"", "", "", "", ""}},
+        {"empty call", "130803;1200;;1;59;001;57;012;;KN00AA", {"", "", "", "", ""}},
+        {"mode code missing", "130803;1200;Q1ABC;", {"Q1ABC", "", "", "", ""}},
+        {"lone CR and LF stay in the line", "130803;1200;Q1\rB\n;1;59;001;57;012;;KN00AA",
+            {"Q1\rB\n", "SSB", "59", "57", "KN00AA"}},
+        {"8-bit bytes are single characters", "130803;1200;Q\xA0\xFF\x80Z;1;59;001;57;012;;KN00AA",
+            {"Q\xA0\xFF\x80Z", "SSB", "59", "57", "KN00AA"}},
+    };
+    for (const auto& c : cases) {
+        const std::string adif = ConversionRun::run(c.line, "");
+        std::vector<std::string> values;
+        for (const char* name : {"CALL", "MODE", "RST_SENT", "RST_RCVD", "GRIDSQUARE"})
+            values.push_back(recordValues(adif, name).at(0));
+        EXPECT_EQ(values, c.values) << c.name;
+        EXPECT_EQ(recordValues(adif, "TIME_ON"), std::vector {c.line.substr(7, 4)}) << c.name;
+    }
 }
 
 struct BandsCase

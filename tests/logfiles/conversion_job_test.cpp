@@ -36,9 +36,6 @@ TEST(ConversionJob, DoneWholeOrNotAtAll)
     } failures[] = {
         {"name not in the system's encoding", {QStringLiteral("LOG.edi"), false}, {}, {},
             QStringLiteral("cannot be read on this system")},
-        {"file gone", {QStringLiteral("GONE.edi")}, {}, {}, QStringLiteral("does not exist")},
-        {"comment outside the code page", log, {}, QStringLiteral("73 \u03A9"),
-            QStringLiteral("(U+03A9) in the comment")},
         {"EDI text that would pass the bound", log, std::string(EdiTextLimit - 8, 'x'), {},
             QStringLiteral("press New")},
     };

@@ -301,22 +301,6 @@ private slots:
         QVERIFY(form->Label2->isVisible());
     }
 
-    void openAfterAConversionConvertsBothFilesUnderTheNewName()
-    {
-        writeLog(QStringLiteral("a.edi"), Log144);
-        writeLog(QStringLiteral("b.edi"), Log432);
-        QTest::mouseClick(form->Command5, Qt::LeftButton);
-        clickEntry(QStringLiteral("a.edi"));
-        QTest::mouseClick(form->Command3, Qt::LeftButton);
-        clickEntry(QStringLiteral("b.edi"));
-
-        const QByteArray both = Log144 + QByteArray(Log432).replace("\n", "\r\n");
-        QCOMPARE(bytesOf(form->Text1), both);
-        QCOMPARE(contents(path(QStringLiteral("b.adi"))), expectedAdif(both));
-        QCOMPARE(contents(path(QStringLiteral("a.adi"))), expectedAdif(Log144));
-        QCOMPARE(form->Text4->text(), path(QStringLiteral("b.edi")));
-    }
-
     // Every byte but the line ends goes from the log to the .adi file as it is, and what the user
     // types, no-break spaces included, is written in the code page.
     void bytesAndTypedTextSurviveFromFileToFile()
@@ -420,7 +404,8 @@ private slots:
     }
 
     // A failed job is told once and changes nothing the user sees; mended, the same pick gives
-    // exactly what a first pick would have given.
+    // exactly what a first pick would have given: Open after a conversion adds the file's lines
+    // after the EDI text and saves under the new file's name.
     void aFailedJobChangesNothingAndCanBeRetried()
     {
         const QString target = QStringLiteral("target.edi");
