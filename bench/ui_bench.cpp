@@ -10,6 +10,7 @@
 // Usage: ui_bench [runs]   (default 3). Logs: 100,000 contacts (5.3 MB); 50 MB of ordinary lines;
 // 50 MB that is one line.
 #include "bench/generated_log.h"
+#include "bench/peak_memory.h"
 #include "conversion/conversion_run.h"
 #include "ui/file_list_box.h"
 #include "ui/form1.h"
@@ -30,7 +31,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,16 +39,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr const char* Comment = "Thank you for the QSO";
-
-double peakResidentMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:"))
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return 0;
-}
 
 void writeAll(const QString& path, const std::string& bytes)
 {
@@ -125,7 +115,8 @@ int main(int argc, char* argv[])
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 4 && arguments[1] == QStringLiteral("--run")) {
         const double milliseconds = runCase(arguments[2], arguments[3]);
-        std::printf("%.1f %.1f\n", milliseconds, peakResidentMegabytes());
+        std::printf("%.1f %.1f\n", milliseconds,
+            static_cast<double>(logvane::bench::peakResidentBytes()) / (1024 * 1024));
         return milliseconds < 0 ? 1 : 0;
     }
     const int runs = arguments.size() > 1 ? arguments[1].toInt() : 3;

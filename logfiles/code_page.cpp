@@ -2,8 +2,6 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
-#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -51,14 +49,6 @@ std::optional<char> CodePage::byteOf(char16_t character) const
     if (byte < 0)
         return std::nullopt;
     return static_cast<char>(byte);
-}
-
-QString CodePage::decode(std::string_view bytes) const
-{
-    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    std::transform(bytes.begin(), bytes.end(), text.data(),
-        [this](char byte) { return QChar(characters_[static_cast<unsigned char>(byte)]); });
-    return text;
 }
 
 Result<std::string> CodePage::encode(QStringView text, const QString& place) const

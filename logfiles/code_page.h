@@ -30,13 +30,11 @@ public:
     // stays one to one and every byte comes back out as it went in.
     explicit CodePage(int number);
 
-    int number() const { return number_; }
     QString name() const;
     const std::array<char16_t, 256>& characters() const { return characters_; }
     // The byte of a character, if the code page has one.
     std::optional<char> byteOf(char16_t character) const;
 
-    QString decode(std::string_view bytes) const;
     // The bytes of `text`, or the failure for its first character without a byte; `place` says
     // where the text stands ("in the comment"). Nothing is replaced or dropped.
     Result<std::string> encode(QStringView text, const QString& place) const;

@@ -12,13 +12,6 @@ namespace {
 constexpr double TwipsPerPixel = 15;
 constexpr double DrawnForPoints = 9; // the default font of the platform this layout was drawn on
 
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips * layoutScale() / TwipsPerPixel));
-}
-
-} // namespace
-
 double layoutScale()
 {
     // The size as the desktop sets it; a font set in pixels has its size in points worked out.
@@ -26,6 +19,13 @@ double layoutScale()
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
     return std::max(1.0, points / DrawnForPoints);
 }
+
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(twips * layoutScale() / TwipsPerPixel));
+}
+
+} // namespace
 
 QRect twipsRect(int left, int top, int width, int height)
 {
