@@ -2,7 +2,6 @@
 
 #include <QStringDecoder>
 
-
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
