@@ -39,7 +39,7 @@ void BM_LoadEdiFile(benchmark::State& state)
     for (auto _ : state) {
         auto loaded = logvane::loadEdiFile(workDirectory().path(), name, {});
         if (!loaded)
-            state.SkipWithError(loaded.error().toStdString().c_str());
+            state.SkipWithError(loaded.error().message.toStdString().c_str());
         benchmark::DoNotOptimize(loaded->ediText.data());
     }
     const double peak = static_cast<double>(logvane::bench::peakResidentBytes() - before);

@@ -18,14 +18,14 @@ Result<ConvertedLog> convertEdiFile(const QString& programDirectory, const EdiFi
     const Result<std::string> commentBytes
         = codepage::inUse().encode(comment, QStringLiteral("in the comment"));
     if (!commentBytes)
-        return Failure {commentBytes.error()};
+        return commentBytes.error();
     Result<LoadedEdi> loaded = loadEdiFile(programDirectory, file.name, std::move(ediText));
     if (!loaded)
-        return Failure {loaded.error()};
+        return loaded.error();
     std::string adifText = ConversionRun::run(loaded->ediText, *commentBytes);
     Result<QString> saved = saveAdifFile(loaded->fullPath, adifText);
     if (!saved)
-        return Failure {saved.error()};
+        return saved.error();
     return ConvertedLog {std::move(loaded->ediText), std::move(loaded->fullPath),
         std::move(adifText), std::move(*saved)};
 }

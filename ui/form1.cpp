@@ -118,9 +118,9 @@ bool Form1::convertPickedFile(const EdiFileName& file)
     const Result<std::string_view> ediText = Text1->bytes();
     Result<ConvertedLog> log = ediText
         ? convertEdiFile(programDirectory_, file, std::string(*ediText), Text3->text())
-        : Failure {ediText.error()};
+        : ediText.error();
     if (!log) {
-        notify_(MessageKind::Failure, log.error());
+        notify_(MessageKind::Failure, log.error().message);
         return false;
     }
     Text1->setBytes(std::move(log->ediText));

@@ -106,7 +106,7 @@ Result<std::string_view> TextArea::bytes()
     if (!bytesAreCurrent_) {
         Result<std::string> typed = bytesOfDocument();
         if (!typed)
-            return Failure {typed.error()};
+            return typed.error();
         bytes_ = std::move(*typed);
         bytesAreCurrent_ = true;
     }

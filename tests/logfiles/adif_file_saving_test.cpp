@@ -44,7 +44,7 @@ TEST_F(SavingBesideTheLog, WritesTheBytesAndOneMoreCrLf)
 {
     const std::string text = Header + "<CALL:5>Q1\xA0\xFF\x80<COMMENT:0><EOR>\r\n";
     const Result<QString> saved = saveAdifFile(edi, text);
-    ASSERT_TRUE(saved) << saved.error().toStdString();
+    ASSERT_TRUE(saved) << saved.error().message.toStdString();
     EXPECT_EQ(*saved, adi);
     EXPECT_EQ(contents(adi), QByteArray::fromStdString(text + "\r\n"));
 
@@ -59,8 +59,8 @@ TEST_F(SavingBesideTheLog, AFailureIsToldAndHarmsNothing)
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder.adi")));
     const Result<QString> saved = saveAdifFile(folder, Header);
     ASSERT_FALSE(saved);
-    EXPECT_TRUE(saved.error().contains(dir.filePath(QStringLiteral("folder.adi"))))
-        << saved.error().toStdString();
+    EXPECT_TRUE(saved.error().message.contains(dir.filePath(QStringLiteral("folder.adi"))))
+        << saved.error().message.toStdString();
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder.adi"))).isDir());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }

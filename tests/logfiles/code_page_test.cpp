@@ -19,13 +19,14 @@ TEST(CodePage, EveryByteOfEveryCodePageComesBackAsItself)
         for (const char16_t character : codePage.characters())
             text += QChar(character);
         const Result<std::string> back = codePage.encode(text, {});
-        ASSERT_TRUE(back) << number << ": " << back.error().toStdString();
+        ASSERT_TRUE(back) << number << ": " << back.error().message.toStdString();
         EXPECT_EQ(*back, allBytes) << number;
 
         const Result<std::string> han = codePage.encode(QStringLiteral("73 \u4E2D"), {});
         ASSERT_FALSE(han) << number;
-        EXPECT_TRUE(han.error().contains(QStringLiteral("of the windows-%1 code page").arg(number)))
-            << han.error().toStdString();
+        EXPECT_TRUE(
+            han.error().message.contains(QStringLiteral("of the windows-%1 code page").arg(number)))
+            << han.error().message.toStdString();
     }
 }
 
@@ -73,7 +74,7 @@ TEST(CodePage, ACharacterWithoutAByteIsNamedWithWhereItStands)
         const Result<std::string> bytes
             = windows1252.encode(text, QStringLiteral("in the comment"));
         ASSERT_FALSE(bytes);
-        EXPECT_TRUE(bytes.error().contains(named)) << bytes.error().toStdString();
+        EXPECT_TRUE(bytes.error().message.contains(named)) << bytes.error().message.toStdString();
     }
 }
 

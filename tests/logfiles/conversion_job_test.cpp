@@ -42,13 +42,14 @@ TEST(ConversionJob, DoneWholeOrNotAtAll)
     for (const auto& f : failures) {
         const Result<ConvertedLog> job = convertEdiFile(dir.path(), f.file, f.ediText, f.comment);
         ASSERT_FALSE(job) << f.cause;
-        EXPECT_TRUE(job.error().contains(f.told)) << f.cause << ": " << job.error().toStdString();
+        EXPECT_TRUE(job.error().message.contains(f.told))
+            << f.cause << ": " << job.error().message.toStdString();
         EXPECT_EQ(contents(adi), "an older ADIF file") << f.cause;
     }
 
     const Result<ConvertedLog> job
         = convertEdiFile(dir.path(), log, "kept\r\n", QStringLiteral("tnx \u00A0"));
-    ASSERT_TRUE(job) << job.error().toStdString();
+    ASSERT_TRUE(job) << job.error().message.toStdString();
     EXPECT_EQ(job->ediText, "kept\r\nPBand=144 MHz\r\n130803;1200;Q1A;1;5\r\n");
     EXPECT_EQ(job->adifText, ConversionRun::run(job->ediText, "tnx \xA0"));
     EXPECT_EQ(job->ediPath, dir.filePath(QStringLiteral("LOG.edi")));

@@ -84,7 +84,7 @@ TEST_F(LoadingFromDirectory, AppendsTheFileAndRecordsItsPathAsListed)
 {
     writeFile(path(QStringLiteral("CONTEST.EDI")), "PBand=144 MHz\r\n130803;1200;Q1ABC");
     Result<LoadedEdi> once = loadEdiFile(dir.path(), QStringLiteral("CONTEST.EDI"), {});
-    ASSERT_TRUE(once) << once.error().toStdString();
+    ASSERT_TRUE(once) << once.error().message.toStdString();
     EXPECT_EQ(once->ediText, "PBand=144 MHz\r\n130803;1200;Q1ABC\r\n");
     EXPECT_EQ(once->fullPath, path(QStringLiteral("CONTEST.EDI")));
 
