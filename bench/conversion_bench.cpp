@@ -23,7 +23,7 @@ void BM_ConvertLog(benchmark::State& state)
     const std::string& edi = log100k();
     std::size_t written = 0;
     for (auto _ : state) {
-        std::string adif = logvane::ConversionRun::run(edi, Comment);
+        std::string adif = logvane::ConversionRun::run(edi, Comment).text;
         written = adif.size();
         benchmark::DoNotOptimize(adif.data());
     }
@@ -36,7 +36,7 @@ BENCHMARK(BM_ConvertLog)->Unit(benchmark::kMillisecond);
 
 void BM_MemcpyOfTheAdifBytes(benchmark::State& state)
 {
-    const std::size_t size = logvane::ConversionRun::run(log100k(), Comment).size();
+    const std::size_t size = logvane::ConversionRun::run(log100k(), Comment).text.size();
     const std::string source(size, 'x');
     std::string target(size, ' ');
     for (auto _ : state) {

@@ -53,7 +53,7 @@ BENCHMARK(BM_LoadEdiFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SaveAdifFile(benchmark::State& state)
 {
     const std::string edi = logvane::bench::generatedEdiLog(285'000);
-    const std::string adif = logvane::ConversionRun::run(edi, "Thank you for the QSO");
+    const std::string adif = logvane::ConversionRun::run(edi, "Thank you for the QSO").text;
     const QString input = workDirectory().filePath(QStringLiteral("SAVED.EDI"));
     for (auto _ : state) {
         if (!logvane::saveAdifFile(input, adif))

@@ -135,7 +135,7 @@ int main(int argc, char* argv[])
         const QString folder = work.filePath(name);
         QDir().mkpath(folder);
         writeAll(QDir(folder).filePath(QStringLiteral("LOG.EDI")), *log);
-        writeAll(folder + QStringLiteral(".adif"), logvane::ConversionRun::run(*log, Comment));
+        writeAll(folder + QStringLiteral(".adif"), logvane::ConversionRun::run(*log, Comment).text);
     }
     lines.clear();
     oneLine.clear();

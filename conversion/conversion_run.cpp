@@ -27,19 +27,27 @@ constexpr std::size_t UsualRecordBytes = 200;
 
 } // namespace
 
-std::string run(std::string_view ediText, std::string_view comment)
+AdifText run(std::string_view ediText, std::string_view comment)
 {
-    std::string adif;
+    AdifText adif;
     const auto lines = static_cast<std::size_t>(std::count(ediText.begin(), ediText.end(), '\n'));
-    adif.reserve(headerText().size() + (lines + 1) * (UsualRecordBytes + comment.size()));
-    adif += headerText();
+    adif.text.reserve(headerText().size() + (lines + 1) * (UsualRecordBytes + comment.size()));
+    adif.text += headerText();
 
     RecordWriter writer(comment);
+    bool bandKnown = false;
     forEachLine(ediText, [&](std::string_view line) {
-        if (const auto band = bandFromHeader(line))
+        if (const auto band = bandFromHeader(line)) {
             writer.setBand(*band);
-        if (isQsoRecordLine(line))
-            writer.append(adif, extractFields(line));
+            bandKnown = !band->empty();
+        }
+        if (isQsoRecordLine(line)) {
+            const QsoFields fields = extractFields(line);
+            writer.append(adif.text, fields);
+            ++adif.counts.records;
+            adif.counts.withoutBand += bandKnown ? 0 : 1;
+            adif.counts.withoutMode += fields.mode.empty() ? 1 : 0;
+        }
     });
     return adif;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,23 @@
 // record, and nothing from an earlier run.
 namespace logvane::ConversionRun {
 
-std::string run(std::string_view ediText, std::string_view comment);
+// How many records were written, and how many of them with an empty band or mode: what a user
+// must mend before a strict ADIF reader or an award upload takes the file.
+struct RecordCounts
+{
+    std::size_t records = 0;
+    std::size_t withoutBand = 0;
+    std::size_t withoutMode = 0;
+
+    friend bool operator==(const RecordCounts&, const RecordCounts&) = default;
+};
+
+struct AdifText
+{
+    std::string text;
+    RecordCounts counts;
+};
+
+AdifText run(std::string_view ediText, std::string_view comment);
 
 } // namespace logvane::ConversionRun

@@ -1,5 +1,7 @@
 #include "conversion/edi_line_reader.h"
 
+#include "conversion/band_table.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -12,16 +14,6 @@ namespace logvane {
 namespace {
 
 constexpr std::string_view BandHeaderKey = "PBand=";
-
-// BandTable: band header values and the ADIF band names they give. The IARU Region 1 VHF
-// handbook, and the loggers that follow it, name the 2 m and 70 cm bands by 145 and 435 MHz.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> BandTable = {{
-    {"144 MHz", "2m"},
-    {"145 MHz", "2m"},
-    {"432 MHz", "70cm"},
-    {"435 MHz", "70cm"},
-    {"1,3 GHz", "23cm"},
-}};
 
 struct ModeCode
 {
@@ -211,12 +203,7 @@ std::optional<std::string_view> bandFromHeader(std::string_view line)
 {
     if (!line.starts_with(BandHeaderKey))
         return std::nullopt;
-    const std::string_view value = line.substr(BandHeaderKey.size());
-    for (const auto& [header, band] : BandTable) {
-        if (header == value)
-            return band;
-    }
-    return std::string_view {};
+    return bandNamedBy(line.substr(BandHeaderKey.size()));
 }
 
 bool isQsoRecordLine(std::string_view line)

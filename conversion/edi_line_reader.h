@@ -16,9 +16,9 @@
 
 namespace logvane {
 
-// For a band header line ("PBand=" and a value), the ADIF band name its value gives: a name from
-// the band table, or an empty one when the value names no band we know, so that the records under
-// it are not filed under the band of an earlier log. Nothing for any other line.
+// For a band header line ("PBand=" and a value), the ADIF band of the frequency its value names
+// (see bandNamedBy), or an empty name when it names none, so that the records under it are not
+// filed under the band of an earlier log. Nothing for any other line.
 std::optional<std::string_view> bandFromHeader(std::string_view line);
 
 // Whether the line is a QSO record line: ";" in columns 7 and 12.

@@ -75,6 +75,19 @@ Expected expectedRecord(std::string_view line)
         field(10).substr(0, 6)};
 }
 
+bool isAdifBand(std::string_view band)
+{
+    constexpr std::array<std::string_view, 33> bands
+        = {"2190m", "630m", "560m", "160m", "80m", "60m", "40m", "30m", "20m", "17m", "15m", "12m",
+            "10m", "8m", "6m", "5m", "4m", "2m", "1.25m", "70cm", "33cm", "23cm", "13cm", "9cm",
+            "6cm", "3cm", "1.25cm", "6mm", "4mm", "2.5mm", "2mm", "1mm", "submm"};
+    for (const std::string_view known : bands) {
+        if (band == known)
+            return true;
+    }
+    return false;
+}
+
 // Reads "<NAME:" length ">" and the value that many bytes long; the length must be decimal
 // without leading zeros.
 std::string_view readField(std::string_view adif, std::size_t& at, std::string_view tag)
@@ -107,8 +120,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view comment = input.substr(1, data[0]);
     const std::string_view edi = input.substr(1 + comment.size());
 
-    const std::string adif = logvane::ConversionRun::run(edi, comment);
-    check(adif == logvane::ConversionRun::run(edi, comment), "two runs give the same text");
+    const logvane::ConversionRun::AdifText converted = logvane::ConversionRun::run(edi, comment);
+    const std::string& adif = converted.text;
+    check(adif == logvane::ConversionRun::run(edi, comment).text, "two runs give the same text");
+    logvane::ConversionRun::RecordCounts counted;
 
     const std::string_view text = adif;
     check(text.starts_with(logvane::headerText()), "header first");
@@ -129,12 +144,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(values[5] == expected.rstSent, "sent report");
         check(values[6] == expected.rstRcvd, "received report");
         check(values[7] == expected.locator, "locator");
-        check(values[4].empty() || values[4] == "2m" || values[4] == "70cm" || values[4] == "23cm",
-            "band");
+        check(values[4].empty() || isAdifBand(values[4]), "band");
+        ++counted.records;
+        counted.withoutBand += values[4].empty() ? 1 : 0;
+        counted.withoutMode += values[3].empty() ? 1 : 0;
         check(values[8] == comment, "comment");
         check(text.substr(at, 7) == "<EOR>\r\n", "end of record");
         at += 7;
     }
     check(at == text.size(), "one record per record line and nothing more");
+    check(converted.counts == counted, "counts of the records written");
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/conversion_run.h"
 #include "logfiles/edi_directory.h"
 #include "logfiles/result.h"
 
@@ -16,7 +17,12 @@ struct ConvertedLog
     QString ediPath;
     std::string adifText; // what was saved, but for the CR LF saving adds
     QString adifPath;
+    ConversionRun::RecordCounts counts; // of the records in the ADIF text
 };
+
+// What the user is told of a job that was saved: "ADI file saved in " and the path, then a line
+// that counts the records written and, where there are any, those without a band or a mode.
+QString confirmationOf(const ConvertedLog& log);
 
 // One pick, done whole or not at all: the picked EDI file of `programDirectory` is added to the EDI
 // text, the whole text converted with the comment, and the ADIF text saved beside the file. The

@@ -8,7 +8,6 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,8 +126,7 @@ bool Form1::convertPickedFile(const EdiFileName& file)
     Text4->setText(log->ediPath);
     Text2->setBytes(std::move(log->adifText));
     Label2->show();
-    notify_(MessageKind::Confirmation,
-        QStringLiteral("ADI file saved in ") + QDir::toNativeSeparators(log->adifPath));
+    notify_(MessageKind::Confirmation, confirmationOf(*log));
     return true;
 }
 

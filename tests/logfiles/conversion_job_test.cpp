@@ -51,10 +51,24 @@ TEST(ConversionJob, DoneWholeOrNotAtAll)
         = convertEdiFile(dir.path(), log, "kept\r\n", QStringLiteral("tnx \u00A0"));
     ASSERT_TRUE(job) << job.error().message.toStdString();
     EXPECT_EQ(job->ediText, "kept\r\nPBand=144 MHz\r\n130803;1200;Q1A;1;5\r\n");
-    EXPECT_EQ(job->adifText, ConversionRun::run(job->ediText, "tnx \xA0"));
+    EXPECT_EQ(job->adifText, ConversionRun::run(job->ediText, "tnx \xA0").text);
     EXPECT_EQ(job->ediPath, dir.filePath(QStringLiteral("LOG.edi")));
     EXPECT_EQ(job->adifPath, adi);
     EXPECT_EQ(contents(adi), QByteArray::fromStdString(job->adifText + "\r\n"));
+}
+
+TEST(ConversionJob, TheConfirmationCountsWhatWasWritten)
+{
+    const std::pair<ConversionRun::RecordCounts, QString> cases[] = {
+        {{157, 0, 0}, QStringLiteral("157 contacts written.")},
+        {{1, 0, 0}, QStringLiteral("1 contact written.")},
+        {{76, 4, 0}, QStringLiteral("76 contacts written, 4 of them without a band.")},
+        {{44, 0, 1}, QStringLiteral("44 contacts written, 1 of them without a mode.")},
+    };
+    for (const auto& [counts, line] : cases) {
+        const ConvertedLog log {{}, {}, {}, QStringLiteral("/logs/LOG.adi"), counts};
+        EXPECT_EQ(confirmationOf(log), QStringLiteral("ADI file saved in /logs/LOG.adi\n") + line);
+    }
 }
 
 } // namespace

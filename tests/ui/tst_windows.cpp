@@ -27,7 +27,8 @@ using namespace logvane;
 
 namespace {
 
-const QByteArray Log144 = "[REG1TEST;1]\r\nPBand=144 MHz\r\n[QSORecords;4]\r\n"
+const QByteArray Log144 = "[REG1TEST;1]\r\n130803;1159;Q9ZZ;3;59;000;59;000;;JO00AA;1;;;;\r\n"
+                          "PBand=144 MHz\r\n[QSORecords;4]\r\n"
                           "130803;1200;Q1ABC;1;59;001;57;012;;KN00AA;120;;;;\r\n"
                           "130803;1215;Q2ABCD;2;599;002;579;034;;KN00AB;130;;;;\r\n"
                           "130803;1230;Q0MN;2;599;1003;579;016;DA;JO01CK;80;;;;\r\n"
@@ -42,7 +43,7 @@ QByteArray contents(const QString& path)
 
 QByteArray converted(const QByteArray& ediBytes, const char* comment = "Thank you for the QSO")
 {
-    return QByteArray::fromStdString(ConversionRun::run(ediBytes.toStdString(), comment));
+    return QByteArray::fromStdString(ConversionRun::run(ediBytes.toStdString(), comment).text);
 }
 
 // The .adi file the program must write for an EDI text of these bytes.
@@ -105,7 +106,8 @@ private:
         form = std::make_unique<Form1>(dir->path(), [this](MessageKind kind, const QString& text) {
             const QString saved = QStringLiteral("ADI file saved in ");
             messages.push_back({kind, text,
-                text.startsWith(saved) ? contents(text.mid(saved.size())) : QByteArray()});
+                text.startsWith(saved) ? contents(text.mid(saved.size()).section(u'\n', 0, 0))
+                                       : QByteArray()});
         });
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -291,7 +293,9 @@ private slots:
         QVERIFY(form->Label2->isVisible());
         QCOMPARE(messages.size(), 1u);
         QCOMPARE(messages[0].text,
-            QStringLiteral("ADI file saved in ") + path(QStringLiteral("CONTEST.adi")));
+            QStringLiteral("ADI file saved in ") + path(QStringLiteral("CONTEST.adi"))
+                + QStringLiteral(
+                    "\n5 contacts written, 1 of them without a band and 1 without a mode."));
         QCOMPARE(messages[0].savedFileThen, adif); // confirmed once the file was whole
         QVERIFY(!picker().isVisible());
 
@@ -435,7 +439,7 @@ private slots:
                     QTest::keyClick(form->Text1, Qt::Key_Backspace);
                     QTest::keyClick(form->Text1, Qt::Key_Backspace);
                 },
-                QStringLiteral("(U+03A9) on line 9 of the EDI text")},
+                QStringLiteral("(U+03A9) on line 10 of the EDI text")},
             {"file over the bound",
                 [&] {
                     QFile file(path(target));
