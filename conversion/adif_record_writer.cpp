@@ -16,23 +16,15 @@ constexpr std::string_view HeaderLine
 constexpr std::string_view DatePrefix = "<QSO_DATE:8>20";
 constexpr std::string_view EndOfRecord = "<EOR>\r\n";
 
-// A one-digit length and the ">" after it, for every such length: taken as one piece of known
-// size, they cost no call. Most values of a record are shorter than ten bytes.
-constexpr std::string_view ShortLengths = "0>1>2>3>4>5>6>7>8>9>";
-
 // "<" name ":" the value's byte count in decimal (no sign, no leading zeros, "0" for nothing) ">"
 // and the value.
-template <std::size_t N>
-void appendField(std::string& adif, const char (&tag)[N], std::string_view value)
+void appendField(std::string& adif, std::string_view tag, std::string_view value)
 {
-    adif.append(tag, N - 1);
-    if (value.size() < 10) {
-        adif.append(ShortLengths.data() + 2 * value.size(), 2);
-    } else {
-        std::array<char, 20> digits;
-        adif.append(digits.data(), std::to_chars(digits.begin(), digits.end(), value.size()).ptr);
-        adif += '>';
-    }
+    std::array<char, 20> digits;
+    const char* const end = std::to_chars(digits.begin(), digits.end(), value.size()).ptr;
+    adif += tag;
+    adif.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    adif += '>';
     adif += value;
 }
 

@@ -110,5 +110,56 @@ TEST(EdiLineReader, GateWantsSemicolonsInColumnsSevenAndTwelve)
         EXPECT_EQ(isQsoRecordLine(line), passes) << '"' << line << '"';
 }
 
+// CallLengthTable: where the REG1TEST layout puts the fields after a call of n characters, for
+// records of its widths (a one-character mode code, reports of the mode's width, three-digit
+// serials, an empty exchange). Start columns, counted from 1; reports are 3 wide for CW and 2 for
+// SSB, the locator 6.
+struct CallLengthRow
+{
+    std::size_t n, semicolon, modeCode;
+    std::size_t cwRstSent, cwRstRcvd, cwLocator;
+    std::size_t ssbRstSent, ssbRstRcvd, ssbLocator;
+};
+const CallLengthRow CallLengthTable[] = {
+    {4, 17, 18, 20, 28, 37, 20, 27, 35},
+    {5, 18, 19, 21, 29, 38, 21, 28, 36},
+    {6, 19, 20, 22, 30, 39, 22, 29, 37},
+    {7, 20, 21, 23, 31, 40, 23, 30, 38},
+    {8, 21, 22, 24, 32, 41, 24, 31, 39},
+    {9, 22, 23, 25, 33, 42, 25, 32, 40},
+};
+
+// Records of the layout's widths give exactly the values at the table's columns, for every call
+// length and both modes, and so does every such line cut off after any column from the gate's on.
+TEST(EdiLineReader, FieldsOfTheLayoutStandAtTheTableColumns)
+{
+    const auto cut = [](const std::string& line, std::size_t column, std::size_t count) {
+        return column > line.size() ? std::string() : line.substr(column - 1, count);
+    };
+    for (const CallLengthRow& row : CallLengthTable) {
+        for (const bool cw : {true, false}) {
+            const std::string whole = "130803;1200;" + std::string(row.n, 'Q')
+                + (cw ? ";2;599;001;578;012;;KN00AB;120;;;;" : ";1;59;001;57;012;;KN00AB;120;;;;");
+            for (std::size_t length = 12; length <= whole.size(); ++length) {
+                const std::string line = whole.substr(0, length);
+                const QsoFields fields = extractFields(line);
+                const bool called = length >= row.semicolon;
+                const bool moded = length >= row.modeCode;
+                const std::string expected[]
+                    = {called ? cut(line, 13, row.n) : "", moded ? (cw ? "CW" : "SSB") : "",
+                        moded ? cut(line, cw ? row.cwRstSent : row.ssbRstSent, cw ? 3 : 2) : "",
+                        moded ? cut(line, cw ? row.cwRstRcvd : row.ssbRstRcvd, cw ? 3 : 2) : "",
+                        moded ? cut(line, cw ? row.cwLocator : row.ssbLocator, 6) : ""};
+                const std::string_view read[]
+                    = {fields.call, fields.mode, fields.rstSent, fields.rstRcvd, fields.locator};
+                for (std::size_t i = 0; i < std::size(read); ++i)
+                    EXPECT_EQ(read[i], expected[i]) << line << " value " << i;
+                EXPECT_EQ(fields.date, "130803");
+                EXPECT_EQ(fields.time, "1200");
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace logvane
