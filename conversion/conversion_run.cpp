@@ -3,8 +3,6 @@
 #include "conversion/adif_record_writer.h"
 #include "conversion/edi_line_reader.h"
 
-#include <algorithm>
-
 namespace logvane::ConversionRun {
 namespace {
 
@@ -22,7 +20,9 @@ template <typename Take> void forEachLine(std::string_view text, Take&& take)
 }
 
 // What a record of a usual log takes beside its comment: about 130 bytes of tags, lengths, band
-// and mode, and the values of its line. Records with longer values make the text grow.
+// and mode, and the values of its line. Records with longer values make the text grow. Every
+// record writes at least 130 bytes and the comment, so the text reserved from the record lines
+// is never more than twice what is written, whatever the EDI text holds besides them.
 constexpr std::size_t UsualRecordBytes = 200;
 
 } // namespace
@@ -30,8 +30,10 @@ constexpr std::size_t UsualRecordBytes = 200;
 AdifText run(std::string_view ediText, std::string_view comment)
 {
     AdifText adif;
-    const auto lines = static_cast<std::size_t>(std::count(ediText.begin(), ediText.end(), '\n'));
-    adif.text.reserve(headerText().size() + (lines + 1) * (UsualRecordBytes + comment.size()));
+    std::size_t recordLines = 0;
+    forEachLine(
+        ediText, [&](std::string_view line) { recordLines += isQsoRecordLine(line) ? 1 : 0; });
+    adif.text.reserve(headerText().size() + recordLines * (UsualRecordBytes + comment.size()));
     adif.text += headerText();
 
     RecordWriter writer(comment);

@@ -1,5 +1,6 @@
 #include "conversion/adif_record_writer.h"
 #include "conversion/conversion_run.h"
+#include "tests/address_space.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -167,6 +168,23 @@ TEST(ConversionRun, MissingItemsAreWrittenEmptyNotCarriedOver)
     EXPECT_TRUE(
         adif.ends_with("<TIME_ON:4>1245<TIME_OFF:4>1245<CALL:0><MODE:0><BAND:2>2m<RST_SENT:0>"
                        "<RST_RCVD:0><GRIDSQUARE:0><COMMENT:0><EOR>\r\n"));
+}
+
+// The text is reserved from the record lines, not from all lines: 64 MiB of empty lines, within
+// the bound of an EDI text, must not ask for gigabytes.
+TEST(ConversionRun, ReservesForTheRecordsNotForEveryLine)
+{
+    if (!testing::AddressSpaceCanBeLimited)
+        GTEST_SKIP() << "address space cannot be limited under AddressSanitizer";
+    std::string emptyLines;
+    for (int i = 0; i < 32 * 1024 * 1024; ++i)
+        emptyLines += "\r\n";
+    EXPECT_EXIT(
+        {
+            testing::limitAddressSpace(256 << 20);
+            std::_Exit(ConversionRun::run(emptyLines, Thanks).text == headerText() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
