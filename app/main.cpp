@@ -10,6 +10,7 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -53,9 +54,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(logvane::ApplicationTitle);
     QApplication::setWindowIcon(logvane::programIcon()); // message boxes too
-    const QString startedAs = argc > 0 ? QFile::decodeName(argv[0]) : QString();
+    std::error_code error; // a working directory removed under the program: the picker says so
+    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
     logvane::Form1 form1(
-        logvane::programDirectory(startedAs, QCoreApplication::applicationDirPath()));
+        logvane::programDirectory(argc > 0 ? argv[0] : "", error ? "." : workingDirectory));
     form1.show();
     return QApplication::exec();
 }

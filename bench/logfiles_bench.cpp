@@ -12,6 +12,11 @@
 
 namespace {
 
+std::filesystem::path pathOf(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
 QTemporaryDir& workDirectory()
 {
     static QTemporaryDir dir;
@@ -37,7 +42,7 @@ void BM_LoadEdiFile(benchmark::State& state)
     const std::size_t before = logvane::bench::residentBytes();
     logvane::bench::resetPeakResident();
     for (auto _ : state) {
-        auto loaded = logvane::loadEdiFile(workDirectory().path(), name, {});
+        auto loaded = logvane::loadEdiFile(pathOf(workDirectory().filePath(name)), {});
         if (!loaded)
             state.SkipWithError(loaded.error().message.toStdString().c_str());
         benchmark::DoNotOptimize(loaded->ediText.data());
@@ -56,7 +61,7 @@ void BM_SaveAdifFile(benchmark::State& state)
     const std::string adif = logvane::ConversionRun::run(edi, "Thank you for the QSO").text;
     const QString input = workDirectory().filePath(QStringLiteral("SAVED.EDI"));
     for (auto _ : state) {
-        if (!logvane::saveAdifFile(input, adif))
+        if (!logvane::saveAdifFile(pathOf(input), adif))
             state.SkipWithError("save failed");
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(adif.size()));

@@ -65,10 +65,11 @@ double runCase(const QString& kind, const QString& directory)
 {
     Clock::time_point confirmed;
     bool saved = false;
-    logvane::Form1 form(directory, [&](logvane::MessageKind messageKind, const QString&) {
-        confirmed = Clock::now();
-        saved = messageKind == logvane::MessageKind::Confirmation;
-    });
+    logvane::Form1 form(QFile::encodeName(directory).toStdString(),
+        [&](logvane::MessageKind messageKind, const QString&) {
+            confirmed = Clock::now();
+            saved = messageKind == logvane::MessageKind::Confirmation;
+        });
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return -1;
@@ -83,7 +84,7 @@ double runCase(const QString& kind, const QString& directory)
     const Clock::time_point start = Clock::now();
     std::string ediBytes = readAll(edi);
     std::string adifBytes = readAll(directory + QStringLiteral(".adif"));
-    if (!logvane::saveAdifFile(edi, adifBytes))
+    if (!logvane::saveAdifFile(QFile::encodeName(edi).toStdString(), adifBytes))
         return -1;
     form.Text1->setBytes(std::move(ediBytes));
     form.Text2->setBytes(std::move(adifBytes));

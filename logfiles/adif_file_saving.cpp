@@ -1,47 +1,109 @@
 #include "logfiles/adif_file_saving.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "logfiles/system_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace logvane {
 namespace {
 
-Failure cannotSave(const QString& path, const QString& reason)
+namespace fs = std::filesystem;
+
+Failure cannotSave(const fs::path& path, const QString& reason)
 {
     return {QStringLiteral("Could not save the ADI file \"%1\": %2. Nothing was saved, and any "
                            "older file of that name is unchanged.")
-                .arg(QDir::toNativeSeparators(path), reason)};
+                .arg(shownPath(path), reason)};
+}
+
+bool writeAll(int descriptor, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// A new hidden file beside `target`, named after it, that nobody else has opened.
+int createPartFile(const fs::path& target, fs::path& part)
+{
+    static constexpr std::string_view Letters = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<std::size_t> letter(0, Letters.size() - 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "." + target.filename().native() + ".";
+        for (int i = 0; i < 8; ++i)
+            name += Letters[letter(random)];
+        part = target.parent_path() / name;
+        // Made as any new file is made, for the umask to shape; given the older file's mode below.
+        const int descriptor = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
 }
 
 } // namespace
 
-std::optional<QString> adifPathFor(const QString& inputPath)
+std::optional<fs::path> adifPathFor(const fs::path& inputPath)
 {
-    if (inputPath.size() < 3)
+    const auto& bytes = inputPath.native();
+    if (bytes.size() < 3)
         return std::nullopt;
-    return inputPath.chopped(3) + QStringLiteral("adi");
+    return fs::path(bytes.substr(0, bytes.size() - 3) + "adi");
 }
 
-Result<QString> saveAdifFile(const QString& inputPath, std::string_view adifText)
+Result<fs::path> saveAdifFile(const fs::path& inputPath, std::string_view adifText)
 {
-    const std::optional<QString> path = adifPathFor(inputPath);
+    const std::optional<fs::path> path = adifPathFor(inputPath);
     if (!path)
         return Failure {QStringLiteral("There is no ADI file name for \"%1\": nothing was saved.")
-                            .arg(QDir::toNativeSeparators(inputPath))};
-
-    // QSaveFile writes a file of its own beside the target and renames it over the target on
-    // commit, so no reader ever sees a half-written log.
-    if (QFileInfo(*path).isDir())
+                            .arg(shownPath(inputPath))};
+    std::error_code absent; // a file not there yet is no failure
+    if (fs::is_directory(*path, absent))
         return Failure {QStringLiteral("Could not save the ADI file \"%1\": a folder of that name "
                                        "is in the way. Nothing was saved.")
-                            .arg(QDir::toNativeSeparators(*path))};
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(*path, file.errorString());
-    const auto size = static_cast<qint64>(adifText.size());
-    if (file.write(adifText.data(), size) != size || file.write("\r\n", 2) != 2 || !file.commit())
-        return cannotSave(*path, file.errorString());
+                            .arg(shownPath(*path))};
+    fs::path target = *path;
+    if (fs::is_symlink(*path, absent)) {
+        std::error_code error;
+        target = fs::weakly_canonical(*path, error);
+        if (error)
+            return cannotSave(*path, QString::fromStdString(error.message()));
+    }
+
+    // Removed on any way out but the rename that makes it the ADIF file.
+    struct PartFile
+    {
+        fs::path path;
+        bool renamed = false;
+        ~PartFile()
+        {
+            if (!renamed && !path.empty())
+                ::unlink(path.c_str());
+        }
+    } part;
+    FileDescriptor file(createPartFile(target, part.path));
+    if (!file)
+        return cannotSave(*path, systemReason(errno));
+    struct stat older;
+    const bool olderModeKept
+        = ::stat(target.c_str(), &older) != 0 || ::fchmod(file.get(), older.st_mode & 07777) == 0;
+    if (!olderModeKept || !writeAll(file.get(), adifText) || !writeAll(file.get(), "\r\n")
+        || ::fsync(file.get()) != 0 || !file.close()
+        || ::rename(part.path.c_str(), target.c_str()) != 0)
+        return cannotSave(*path, systemReason(errno));
+    part.renamed = true;
     return *path;
 }
 

@@ -2,20 +2,21 @@
 
 #include "logfiles/result.h"
 
-#include <QString>
-
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
 namespace logvane {
 
-// The ADIF file beside an EDI file: the input path with its last three characters replaced by
-// "adi", whatever they were ("CONTEST.EDI" gives "CONTEST.adi"). Nothing for a shorter path.
-std::optional<QString> adifPathFor(const QString& inputPath);
+// The ADIF file beside an EDI file: the input path with its last three bytes replaced by "adi",
+// whatever they were ("CONTEST.EDI" gives "CONTEST.adi"). Nothing for a shorter path.
+std::optional<std::filesystem::path> adifPathFor(const std::filesystem::path& inputPath);
 
 // Writes the ADIF text, as it is, and one more CR LF to the ADIF file beside `inputPath`, and gives
-// that file's path. An older file is replaced only once the new one is whole, so a failed save
-// leaves it as it was.
-Result<QString> saveAdifFile(const QString& inputPath, std::string_view adifText);
+// that file's path. The text goes to a new file in the same folder, which replaces the older file
+// only once it is whole and on the disk: a failed save leaves the older file as it was, and no
+// reader ever sees half a log. A link is followed: the file it points to is replaced.
+Result<std::filesystem::path> saveAdifFile(
+    const std::filesystem::path& inputPath, std::string_view adifText);
 
 } // namespace logvane

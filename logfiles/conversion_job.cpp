@@ -2,34 +2,40 @@
 
 #include "conversion/conversion_run.h"
 #include "logfiles/adif_file_saving.h"
-#include "logfiles/code_page.h"
+#include "logfiles/comment.h"
 #include "logfiles/edi_file_loading.h"
+#include "logfiles/system_file.h"
 
-#include <QDir>
+#include <new>
 
 namespace logvane {
 
-Result<ConvertedLog> convertEdiFile(const QString& programDirectory, const EdiFileName& file,
-    std::string ediText, const QString& comment)
+Result<ConvertedLog> convertEdiFile(
+    const std::filesystem::path& ediPath, std::string ediText, const QString& comment)
 {
-    if (!file.readable)
-        return Failure {QStringLiteral(
-            "The name of the file \"%1\" cannot be read on this system: it is not written in the "
-            "system's encoding of file names. Rename the file to convert it; nothing was changed.")
-                            .arg(file.name)};
-    const Result<std::string> commentBytes
-        = codepage::inUse().encode(comment, QStringLiteral("in the comment"));
-    if (!commentBytes)
-        return commentBytes.error();
-    Result<LoadedEdi> loaded = loadEdiFile(programDirectory, file.name, std::move(ediText));
-    if (!loaded)
-        return loaded.error();
-    ConversionRun::AdifText adif = ConversionRun::run(loaded->ediText, *commentBytes);
-    Result<QString> saved = saveAdifFile(loaded->fullPath, adif.text);
-    if (!saved)
-        return saved.error();
-    return ConvertedLog {std::move(loaded->ediText), std::move(loaded->fullPath),
-        std::move(adif.text), std::move(*saved), adif.counts};
+    try {
+        const Result<std::string> comment8Bit = commentBytes(comment);
+        if (!comment8Bit)
+            return comment8Bit.error();
+        Result<LoadedEdi> loaded = loadEdiFile(ediPath, std::move(ediText));
+        if (!loaded)
+            return loaded.error();
+        ConversionRun::AdifText adif = ConversionRun::run(loaded->ediText, *comment8Bit);
+        Result<std::filesystem::path> saved = saveAdifFile(loaded->path, adif.text);
+        if (!saved)
+            return saved.error();
+        return ConvertedLog {std::move(loaded->ediText), std::move(loaded->path),
+            std::move(adif.text), std::move(*saved), adif.counts};
+    } catch (const std::bad_alloc&) {
+        return notEnoughMemory(ediPath);
+    }
+}
+
+Failure notEnoughMemory(const std::filesystem::path& ediPath)
+{
+    return {QStringLiteral("There is not enough memory to convert \"%1\". Nothing was saved, "
+                           "and nothing was changed.")
+                .arg(shownPath(ediPath))};
 }
 
 QString confirmationOf(const ConvertedLog& log)
@@ -37,7 +43,7 @@ QString confirmationOf(const ConvertedLog& log)
     const ConversionRun::RecordCounts& counts = log.counts;
     QString text
         = QStringLiteral("ADI file saved in %1\n%2 %3 written")
-              .arg(QDir::toNativeSeparators(log.adifPath))
+              .arg(shownPath(log.adifPath))
               .arg(counts.records)
               .arg(counts.records == 1 ? QStringLiteral("contact") : QStringLiteral("contacts"));
     // "4 of them without a band and 2 without a mode": each number before its own words.

@@ -1,62 +1,53 @@
 #include "logfiles/edi_directory.h"
 
-#include <QFile>
+#include "logfiles/system_file.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <type_traits>
 
 namespace logvane {
-namespace {
 
 namespace fs = std::filesystem;
 
-// A file name as the system stores it: bytes on Linux, UTF-16 on Windows.
-EdiFileName nameOf(const fs::path& path)
+bool isEdiFileName(const fs::path& name)
 {
-    if constexpr (std::is_same_v<fs::path::value_type, char>) {
-        const QByteArray stored = QByteArray::fromStdString(path.filename().native());
-        const QString name = QFile::decodeName(stored);
-        return {name, QFile::encodeName(name) == stored};
-    } else {
-        return {QString::fromStdWString(path.filename().wstring()), true};
-    }
+    const fs::path file = name.filename();
+    const auto& bytes = file.native();
+    if (bytes.size() < 4)
+        return false;
+    const auto lower = [](auto c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    return std::equal(bytes.end() - 4, bytes.end(), ".edi",
+        [&lower](auto stored, char wanted) { return lower(stored) == wanted; });
 }
 
-fs::path pathOf(const QString& directory)
+Result<std::vector<fs::path>> ediFileNames(const fs::path& directory)
 {
-    if constexpr (std::is_same_v<fs::path::value_type, char>)
-        return QFile::encodeName(directory).toStdString();
-    else
-        return directory.toStdWString();
-}
-
-bool isHiddenOrNotEdi(const QString& name)
-{
-    return name.startsWith(u'.') || !name.endsWith(QStringLiteral(".edi"), Qt::CaseInsensitive);
-}
-
-} // namespace
-
-QList<EdiFileName> ediFileNames(const QString& directory)
-{
-    // Qt's own directory listing leaves out names it cannot read, so the listing is the
-    // standard library's, which hands over every name as it is stored.
-    QList<EdiFileName> files;
+    std::vector<fs::path> names;
     std::error_code error;
-    for (fs::directory_iterator entry(pathOf(directory), error);
-         !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        EdiFileName file = nameOf(entry->path());
-        std::error_code statusError;
-        if (isHiddenOrNotEdi(file.name) || !entry->is_regular_file(statusError))
+    for (fs::directory_iterator entry(directory, error), end; !error && entry != end;
+         entry.increment(error)) {
+        fs::path name = entry->path().filename();
+        std::error_code statusError; // a dangling link is no file, and no failure either
+        if (name.native().starts_with('.') || !isEdiFileName(name)
+            || !entry->is_regular_file(statusError))
             continue;
-        files.append(std::move(file));
+        names.push_back(std::move(name));
     }
-    std::sort(files.begin(), files.end(), [](const EdiFileName& a, const EdiFileName& b) {
-        const int folded = a.name.compare(b.name, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a.name < b.name;
+    if (error)
+        return Failure {QStringLiteral("Could not list the EDI files of the folder \"%1\": %2.")
+                            .arg(shownPath(directory), QString::fromStdString(error.message()))};
+
+    std::vector<std::pair<QString, fs::path>> shown;
+    shown.reserve(names.size());
+    for (fs::path& name : names)
+        shown.emplace_back(shownPath(name), std::move(name));
+    std::sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) {
+        const int folded = a.first.compare(b.first, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a.second.native() < b.second.native();
     });
-    return files;
+    names.clear();
+    for (auto& [text, name] : shown)
+        names.push_back(std::move(name));
+    return names;
 }
 
 } // namespace logvane

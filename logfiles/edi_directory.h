@@ -1,23 +1,21 @@
 #pragma once
 
-#include <QList>
-#include <QString>
+#include "logfiles/result.h"
+
+#include <filesystem>
+#include <vector>
 
 namespace logvane {
 
-// A file as the picker lists it.
-struct EdiFileName
-{
-    QString name; // bytes that the system's encoding of file names cannot read show as U+FFFD
-    bool readable = true; // whether `name` names the file, so that it can be opened by it
+// Whether a file name is an EDI log's as the picker lists them: it ends in ".edi" in any letter
+// case. Its ADIF file's name then differs from it only in those last three letters.
+bool isEdiFileName(const std::filesystem::path& name);
 
-    friend bool operator==(const EdiFileName&, const EdiFileName&) = default;
-};
-
-// The EDI files in `directory`: regular files (a link counts as what it points to) whose names end
-// in ".edi" in any letter case, hidden ones (".name") left out, sorted by name with letter case
-// ignored, and names that differ only in case in byte order. A name that is not in the system's
-// encoding is listed too, so that no log is silently missing.
-QList<EdiFileName> ediFileNames(const QString& directory);
+// The names of the EDI files in `directory`: regular files (a link counts as what it points to)
+// with an EDI file name, hidden ones (".name") left out, sorted by name as shown with letter case
+// ignored, and names that show alike in the order of their bytes. Every name comes as the system
+// stores it, so no log is missing for a name in another encoding. A folder that cannot be listed
+// gives the failure, with the system's reason.
+Result<std::vector<std::filesystem::path>> ediFileNames(const std::filesystem::path& directory);
 
 } // namespace logvane

@@ -1,32 +1,37 @@
 #include "logfiles/edi_file_loading.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "logfiles/system_file.h"
+
 #include <QLocale>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace logvane {
 namespace {
 
-Failure cannotRead(const QString& path, const QString& reason)
+Failure cannotRead(const std::filesystem::path& path, const QString& reason)
 {
     return {QStringLiteral("Could not read the EDI file \"%1\": %2. Nothing was changed.")
-                .arg(QDir::toNativeSeparators(path), reason)};
+                .arg(shownPath(path), reason)};
 }
 
-QString sizeText(qint64 bytes)
+// A size as people read it ("40.0 MiB"), or in bytes where it would read like `other`: a file
+// just over the bound is not said to hold "64.0 MiB, more than the 64.0 MiB".
+QString sizeText(qint64 bytes, qint64 other)
 {
-    return QLocale::system().formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
+    const QLocale locale = QLocale::system();
+    const auto rounded = [&locale](qint64 size) {
+        return locale.formattedDataSize(size, 1, QLocale::DataSizeIecFormat);
+    };
+    if (rounded(bytes) != rounded(other))
+        return rounded(bytes);
+    return QStringLiteral("%1 bytes").arg(locale.toString(bytes));
 }
 
 } // namespace
-
-QString fullPathOf(const QString& programDirectory, const QString& fileName)
-{
-    if (programDirectory.endsWith(u'/'))
-        return programDirectory + fileName;
-    return programDirectory + u'/' + fileName;
-}
 
 void EdiLineAppender::append(std::string_view bytes)
 {
@@ -60,51 +65,55 @@ void EdiLineAppender::finish()
     lineOpen_ = false;
 }
 
-Result<LoadedEdi> loadEdiFile(
-    const QString& programDirectory, const QString& fileName, std::string ediText)
+Result<LoadedEdi> loadEdiFile(const std::filesystem::path& path, std::string ediText)
 {
-    const QString path = fullPathOf(programDirectory, fileName);
-    const QFileInfo info(path);
-    if (!info.exists())
-        return cannotRead(path, QStringLiteral("the file does not exist (any more)"));
-    if (!info.isFile())
+    struct stat status;
+    if (::stat(path.c_str(), &status) != 0)
+        return cannotRead(path,
+            errno == ENOENT ? QStringLiteral("the file does not exist (any more)")
+                            : systemReason(errno));
+    if (!S_ISREG(status.st_mode))
         return cannotRead(path, QStringLiteral("it is not a regular file"));
     const auto textSize = static_cast<qint64>(ediText.size());
-    if (info.size() > EdiTextLimit)
+    const qint64 fileSize = status.st_size;
+    if (fileSize > EdiTextLimit)
         return cannotRead(path,
             QStringLiteral("it holds %1, more than the %2 an EDI text may hold (an EDI log holds "
                            "kilobytes)")
-                .arg(sizeText(info.size()), sizeText(EdiTextLimit)));
-    if (info.size() > EdiTextLimit - textSize)
+                .arg(sizeText(fileSize, EdiTextLimit), sizeText(EdiTextLimit, fileSize)));
+    const QString pressNew = QStringLiteral("; press New to start from an empty EDI text");
+    if (fileSize > EdiTextLimit - textSize)
         return cannotRead(path,
             QStringLiteral("it holds %1, and with the %2 the EDI text holds already that is more "
-                           "than the %3 it may hold; press New to start from an empty EDI text")
-                .arg(sizeText(info.size()), sizeText(textSize), sizeText(EdiTextLimit)));
+                           "than the %3 it may hold%4")
+                .arg(sizeText(fileSize, EdiTextLimit), sizeText(textSize, EdiTextLimit),
+                    sizeText(EdiTextLimit, fileSize + textSize), pressNew));
 
-    // Opened without QIODevice::Text: the bytes, and their line ends, come as they are. Read a
-    // piece at a time, so that the text is the only copy of the file held.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return cannotRead(path, file.errorString());
-    ediText.reserve(ediText.size() + static_cast<std::size_t>(info.size()) + 2);
+    // The bytes, and their line ends, come as they are, a piece at a time, so that the text is the
+    // only copy of the file held. Not blocking: a pipe put in the log's place cannot hang the job.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!file)
+        return cannotRead(path, systemReason(errno));
+    ediText.reserve(ediText.size() + static_cast<std::size_t>(fileSize) + 2);
     EdiLineAppender appender(ediText);
-    constexpr qint64 Piece = 64 * 1024;
+    // Each lone LF or CR becomes CR LF, so the text can outgrow the file's size.
+    const auto pastTheBound = [&] { return static_cast<qint64>(ediText.size()) > EdiTextLimit; };
+    constexpr std::size_t Piece = 64 * 1024;
     std::string piece(Piece, '\0');
-    qint64 total = textSize;
-    for (;;) {
-        const qint64 read = file.read(piece.data(), Piece);
-        if (read < 0)
-            return cannotRead(path, file.errorString());
-        if (read == 0)
-            break;
-        total += read;
-        if (total > EdiTextLimit)
-            return cannotRead(path,
-                QStringLiteral("it grew past the %1 an EDI text may hold while it was read")
-                    .arg(sizeText(EdiTextLimit)));
-        appender.append(std::string_view(piece.data(), static_cast<std::size_t>(read)));
+    for (ssize_t read = 1; read != 0 && !pastTheBound();) {
+        read = ::read(file.get(), piece.data(), Piece);
+        if (read < 0 && errno != EINTR)
+            return cannotRead(path, systemReason(errno));
+        if (read > 0)
+            appender.append(std::string_view(piece.data(), static_cast<std::size_t>(read)));
     }
     appender.finish();
+    if (pastTheBound())
+        return cannotRead(path,
+            QStringLiteral("it holds %1, and with its lines ended by CR LF it takes the EDI text "
+                           "past the %2 it may hold%3")
+                .arg(sizeText(fileSize, EdiTextLimit), sizeText(EdiTextLimit, fileSize),
+                    textSize > 0 ? pressNew : QString()));
     return LoadedEdi {std::move(ediText), path};
 }
 

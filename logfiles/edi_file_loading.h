@@ -2,25 +2,24 @@
 
 #include "logfiles/result.h"
 
-#include <QString>
+#include <QtGlobal>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace logvane {
 
-// The most an EDI text may hold. An EDI log is kilobytes, a million contacts about 55 MB; a larger
-// file is no log, and would take more memory to show than a desktop can spare.
+// The most an EDI text may hold, its line ends counted as CR LF. An EDI log is kilobytes, a million
+// contacts about 55 MB; a larger text is no log, and would take more memory to show than a desktop
+// can spare.
 constexpr qint64 EdiTextLimit = 64 * 1024 * 1024;
 
 struct LoadedEdi
 {
     std::string ediText; // the EDI text given, with the file's lines after it
-    QString fullPath;
+    std::filesystem::path path;
 };
-
-// The program directory and the file name as listed, joined by one "/".
-QString fullPathOf(const QString& programDirectory, const QString& fileName);
 
 // Appends the lines of a file to an EDI text, each followed by CR LF, as the file's bytes arrive.
 // A line ends at CR LF, at a lone CR or at a lone LF: logs written on Linux and macOS end their
@@ -42,10 +41,9 @@ private:
     bool lineOpen_ = false; // bytes have come since the last line end
 };
 
-// Appends the lines of the EDI file `fileName` in `programDirectory` to `ediText`. A file that
-// would take the text past EdiTextLimit is refused before it is read. A failure names the file and
+// Appends the lines of the EDI file at `path` to `ediText`. A file that would take the text past
+// EdiTextLimit is refused, before it is read where its size tells. A failure names the file and
 // the reason.
-Result<LoadedEdi> loadEdiFile(
-    const QString& programDirectory, const QString& fileName, std::string ediText);
+Result<LoadedEdi> loadEdiFile(const std::filesystem::path& path, std::string ediText);
 
 } // namespace logvane

@@ -1,15 +1,17 @@
 #include "logfiles/program_directory.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <unistd.h>
 
 namespace logvane {
 
-QString programDirectory(const QString& startedAs, const QString& executableDirectory)
+std::filesystem::path programDirectory(
+    const std::filesystem::path& startedAs, const std::filesystem::path& workingDirectory)
 {
-    if (!startedAs.contains(u'/') && !startedAs.contains(QDir::separator()))
-        return executableDirectory;
-    return QDir::cleanPath(QFileInfo(startedAs).absolutePath());
+    if (startedAs.native().find('/') == std::string::npos)
+        return workingDirectory;
+    const std::filesystem::path folder
+        = (workingDirectory / startedAs).lexically_normal().parent_path();
+    return ::access(folder.c_str(), W_OK) == 0 ? folder : workingDirectory;
 }
 
 } // namespace logvane

@@ -1,5 +1,7 @@
 #include "ui/file_list_box.h"
 
+#include "logfiles/system_file.h"
+
 #include <QKeyEvent>
 
 namespace logvane {
@@ -9,20 +11,19 @@ FileListBox::FileListBox(QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = selectedItems();
+        const QModelIndexList selected = selectionModel()->selectedRows();
         if (!programChangesSelection_ && !selected.isEmpty())
-            emit picked({selected.front()->text(), selected.front()->data(Qt::UserRole).toBool()});
+            emit picked(names_.at(static_cast<std::size_t>(selected.front().row())));
     });
 }
 
-void FileListBox::fill(const QList<EdiFileName>& files)
+void FileListBox::fill(std::vector<std::filesystem::path> names)
 {
     programChangesSelection_ = true;
     clear();
-    for (const EdiFileName& file : files) {
-        auto* item = new QListWidgetItem(file.name, this);
-        item->setData(Qt::UserRole, file.readable);
-    }
+    names_ = std::move(names);
+    for (const std::filesystem::path& name : names_)
+        addItem(shownPath(name));
     setCurrentRow(-1);
     programChangesSelection_ = false;
 }

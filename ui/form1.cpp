@@ -1,6 +1,8 @@
 #include "ui/form1.h"
 
+#include "logfiles/comment.h"
 #include "logfiles/conversion_job.h"
+#include "logfiles/system_file.h"
 #include "ui/form2.h"
 #include "ui/program_window.h"
 #include "ui/push_button.h"
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
 #include <limits>
 
@@ -23,6 +26,19 @@ QPushButton* button(const QString& caption, QRect geometry, QWidget* parent)
     button->setGeometry(geometry);
     return button;
 }
+
+// The comment is one line: line breaks, tabs and the other control characters typed or pasted into
+// it become blanks, as they come.
+class OneLineComment : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        input = withBlanksForBreaks(std::move(input));
+        return Acceptable;
+    }
+};
 
 QLineEdit* textField(const QString& text, QRect geometry, QWidget* parent)
 {
@@ -48,7 +64,7 @@ QLabel* label(const QString& caption, QRect geometry, QWidget* parent)
 
 } // namespace
 
-Form1::Form1(const QString& programDirectory, Notify notify)
+Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     : QWidget(nullptr)
     , Label1(label(QStringLiteral("EDI"), twipsRect(240, 120, 495, 255), this))
     , Text1(textArea(QStringLiteral("EDI text"), twipsRect(240, 480, 6495, 2415), this))
@@ -81,6 +97,7 @@ Form1::Form1(const QString& programDirectory, Notify notify)
     Label2->setPalette(red);
     Label2->hide(); // until the first conversion
     Text4->hide();
+    Text3->setValidator(new OneLineComment(Text3));
 
     // Screen readers name a control by its label.
     Label1->setBuddy(Text1);
@@ -107,27 +124,52 @@ Form1::~Form1() = default;
 void Form1::Form_Load()
 {
     form2_ = std::make_unique<Form2>(
-        programDirectory_, [this](const EdiFileName& file) { return convertPickedFile(file); });
+        programDirectory_,
+        [this](const std::filesystem::path& name) { return convertPickedFile(name); }, notify_);
 }
 
 // A file picked in the picker: loaded after the EDI text, converted with the comment, and saved.
 // The texts show the job once it is done; a failure is told and changes nothing.
-bool Form1::convertPickedFile(const EdiFileName& file)
+bool Form1::convertPickedFile(const std::filesystem::path& name)
 {
-    const Result<std::string_view> ediText = Text1->bytes();
-    Result<ConvertedLog> log = ediText
-        ? convertEdiFile(programDirectory_, file, std::string(*ediText), Text3->text())
-        : ediText.error();
+    Result<ConvertedLog> log = convert(programDirectory_ / name);
     if (!log) {
         notify_(MessageKind::Failure, log.error().message);
         return false;
     }
-    Text1->setBytes(std::move(log->ediText));
-    Text4->setText(log->ediPath);
-    Text2->setBytes(std::move(log->adifText));
-    Label2->show();
-    notify_(MessageKind::Confirmation, confirmationOf(*log));
+    notify_(MessageKind::Confirmation, showJob(std::move(*log)));
     return true;
+}
+
+Result<ConvertedLog> Form1::convert(const std::filesystem::path& ediPath)
+{
+    try {
+        Result<std::string> ediText = Text1->bytes();
+        if (!ediText)
+            return ediText.error();
+        return convertEdiFile(ediPath, std::move(*ediText), Text3->text());
+    } catch (const std::bad_alloc&) {
+        return notEnoughMemory(ediPath);
+    }
+}
+
+// Shows a saved job in the windows and gives its confirmation. Texts too large for the memory
+// left are not shown, and the user is told so, with the file saved all the same.
+QString Form1::showJob(ConvertedLog log)
+{
+    QString confirmation = confirmationOf(log);
+    Text4->setText(shownPath(log.ediPath));
+    Label2->show();
+    try {
+        Text1->setBytes(std::move(log.ediText));
+        Text2->setBytes(std::move(log.adifText));
+    } catch (const std::bad_alloc&) {
+        Text1->setBytes({});
+        Text2->setBytes({});
+        confirmation += QStringLiteral("\nThe texts are too large to show here: there is not "
+                                       "enough memory left.");
+    }
+    return confirmation;
 }
 
 // Quit

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "logfiles/edi_directory.h"
+#include "logfiles/conversion_job.h"
 #include "ui/message_box.h"
 
 #include <QWidget>
 
+#include <filesystem>
 #include <memory>
 
 class QLabel;
@@ -27,7 +28,7 @@ class Form1 : public QWidget
 public:
     // `programDirectory` is the directory the picker lists; `notify` tells the user of
     // confirmations and failures.
-    explicit Form1(const QString& programDirectory, Notify notify = showMessageBox);
+    explicit Form1(const std::filesystem::path& programDirectory, Notify notify = showMessageBox);
     ~Form1() override;
 
     // The controls, named as on the window; Qt's parent ownership holds them.
@@ -53,9 +54,11 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command5_Click();
-    bool convertPickedFile(const EdiFileName& file);
+    bool convertPickedFile(const std::filesystem::path& name);
+    Result<ConvertedLog> convert(const std::filesystem::path& ediPath);
+    QString showJob(ConvertedLog log);
 
-    const QString programDirectory_;
+    const std::filesystem::path programDirectory_;
     const Notify notify_;
     std::unique_ptr<Form2> form2_;
 };

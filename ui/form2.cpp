@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include "logfiles/edi_directory.h"
 #include "ui/file_list_box.h"
 #include "ui/program_window.h"
 #include "ui/push_button.h"
@@ -10,13 +11,14 @@
 
 namespace logvane {
 
-Form2::Form2(const QString& programDirectory, ConvertFile convertFile)
+Form2::Form2(const std::filesystem::path& programDirectory, ConvertFile convertFile, Notify notify)
     : QWidget(nullptr) // a window of its own, not owned by the main window
     , Label1(new QLabel(QStringLiteral("click .EDI to convert..."), this))
     , File1(new FileListBox(this))
     , Command1(new PushButton(QStringLiteral("Close"), this))
     , programDirectory_(programDirectory)
     , convertFile_(std::move(convertFile))
+    , notify_(std::move(notify))
 {
     setUpProgramWindow(this, twipsSize(4485, 3540));
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -42,7 +44,12 @@ void Form2::open()
         activateWindow();
         return;
     }
-    File1->fill(ediFileNames(programDirectory_));
+    Result<std::vector<std::filesystem::path>> names = ediFileNames(programDirectory_);
+    if (!names) {
+        notify_(MessageKind::Failure, names.error().message);
+        return;
+    }
+    File1->fill(std::move(*names));
     resize(minimumSize()); // as drawn, whatever size it was closed at
     centreOnScreen(this);
     show();
@@ -51,9 +58,9 @@ void Form2::open()
 }
 
 // The whole job is the main window's; then the picker closes, or, after a failure, stays open.
-void Form2::File1_Click(const EdiFileName& file)
+void Form2::File1_Click(const std::filesystem::path& name)
 {
-    if (convertFile_(file))
+    if (convertFile_(name))
         close();
     else
         File1->clearChoice();

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "logfiles/edi_directory.h"
+#include "ui/message_box.h"
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 
 class QLabel;
@@ -21,13 +22,15 @@ class Form2 : public QWidget
     Q_OBJECT
 
 public:
-    // What the picker asks of the main window: take the picked file through the whole job, and
-    // tell whether its ADIF file was saved.
-    using ConvertFile = std::function<bool(const EdiFileName&)>;
+    // What the picker asks of the main window: take the picked file of the program directory
+    // through the whole job, and tell whether its ADIF file was saved.
+    using ConvertFile = std::function<bool(const std::filesystem::path& name)>;
 
-    Form2(const QString& programDirectory, ConvertFile convertFile);
+    // `notify` tells the user why the directory cannot be listed.
+    Form2(const std::filesystem::path& programDirectory, ConvertFile convertFile, Notify notify);
 
     // Opens the picker on the directory as it is now, or brings an open one to the front as it is.
+    // A directory that cannot be listed is told, and the picker stays closed.
     void open();
 
     QLabel* const Label1;
@@ -35,11 +38,12 @@ public:
     QPushButton* const Command1; // Close
 
 private:
-    void File1_Click(const EdiFileName& file);
+    void File1_Click(const std::filesystem::path& name);
     void Command1_Click();
 
-    const QString programDirectory_;
+    const std::filesystem::path programDirectory_;
     const ConvertFile convertFile_;
+    const Notify notify_;
 };
 
 } // namespace logvane

@@ -101,7 +101,7 @@ void TextArea::setBytes(std::string bytes)
     bytesAreCurrent_ = true;
 }
 
-Result<std::string_view> TextArea::bytes()
+Result<std::string> TextArea::bytes()
 {
     if (!bytesAreCurrent_) {
         Result<std::string> typed = bytesOfDocument();
@@ -110,7 +110,7 @@ Result<std::string_view> TextArea::bytes()
         bytes_ = std::move(*typed);
         bytesAreCurrent_ = true;
     }
-    return std::string_view(bytes_);
+    return bytes_;
 }
 
 // The document keeps a line break as a paragraph separator between blocks (Enter) or a line

@@ -22,8 +22,8 @@ public:
     TextArea(const QString& contentName, QWidget* parent);
 
     // The bytes the area holds, or the failure for a typed character the code page has no byte
-    // for. The view is good until the area changes.
-    Result<std::string_view> bytes();
+    // for. A copy: the caller appends a file to it.
+    Result<std::string> bytes();
     void setBytes(std::string bytes);
 
 protected:

@@ -1,68 +1,93 @@
 #include "logfiles/adif_file_saving.h"
 #include "tests/qt_printers.h"
+#include "tests/temporary_folder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
+#include <csignal>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 
 namespace logvane {
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
+namespace fs = std::filesystem;
 
 const std::string Header = "This ADIF file was exported using logvane utility from TAVREN<EOH>\r\n";
 
-TEST(AdifFileSaving, OutputPathReplacesTheLastThreeCharacters)
+TEST(AdifFileSaving, OutputPathReplacesTheLastThreeBytes)
 {
-    const std::pair<const char*, std::optional<QString>> cases[] = {
-        {"C:\\logs\\CONTEST.EDI", QStringLiteral("C:\\logs\\CONTEST.adi")},
-        {"/logs/contest.edi", QStringLiteral("/logs/contest.adi")},
-        {"/logs/contest.txt", QStringLiteral("/logs/contest.adi")},
-        {"edi", QStringLiteral("adi")},
+    const std::pair<fs::path, std::optional<fs::path>> cases[] = {
+        {"C:\\logs\\CONTEST.EDI", "C:\\logs\\CONTEST.adi"},
+        {"/logs/contest.edi", "/logs/contest.adi"},
+        {"/logs/contest.txt", "/logs/contest.adi"},
+        {"/logs/Caf\xE9.edi", "/logs/Caf\xE9.adi"},
+        {"edi", "adi"},
         {"ed", std::nullopt},
     };
     for (const auto& [input, output] : cases)
-        EXPECT_EQ(adifPathFor(QString::fromLatin1(input)), output) << input;
+        EXPECT_EQ(adifPathFor(input), output) << input;
 }
 
-class SavingBesideTheLog : public ::testing::Test
+// The folder holds the EDI and ADIF files and nothing else: no part of a save is left behind.
+std::vector<fs::path> filesIn(const fs::path& folder)
 {
-protected:
-    QTemporaryDir dir;
-    const QString edi = dir.filePath(QStringLiteral("CONTEST.EDI"));
-    const QString adi = dir.filePath(QStringLiteral("CONTEST.adi"));
-};
+    std::vector<fs::path> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
-TEST_F(SavingBesideTheLog, WritesTheBytesAndOneMoreCrLf)
+TEST(AdifFileSaving, WritesTheBytesAndOneMoreCrLfOverTheOlderFile)
 {
+    const testing::TemporaryFolder dir;
     const std::string text = Header + "<CALL:5>Q1\xA0\xFF\x80<COMMENT:0><EOR>\r\n";
-    const Result<QString> saved = saveAdifFile(edi, text);
+    const Result<fs::path> saved = saveAdifFile(dir / "CONTEST.EDI", text);
     ASSERT_TRUE(saved) << saved.error().message.toStdString();
-    EXPECT_EQ(*saved, adi);
-    EXPECT_EQ(contents(adi), QByteArray::fromStdString(text + "\r\n"));
+    EXPECT_EQ(*saved, dir / "CONTEST.adi");
+    EXPECT_EQ(testing::contents(*saved), text + "\r\n");
 
-    ASSERT_TRUE(saveAdifFile(edi, Header));
-    EXPECT_EQ(contents(adi), QByteArray::fromStdString(Header + "\r\n"));
+    // The older file's mode stays; so does a link, which is followed.
+    fs::permissions(*saved, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(saveAdifFile(dir / "CONTEST.EDI", Header));
+    EXPECT_EQ(testing::contents(*saved), Header + "\r\n");
+    EXPECT_EQ(fs::status(*saved).permissions(),
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(dir / "CONTEST.adi", dir / "LINKED.adi");
+    ASSERT_TRUE(saveAdifFile(dir / "LINKED.edi", Header + Header));
+    EXPECT_TRUE(fs::is_symlink(dir / "LINKED.adi"));
+    EXPECT_EQ(testing::contents(*saved), Header + Header + "\r\n");
+    EXPECT_EQ(filesIn(dir.path()), (std::vector<fs::path> {"CONTEST.adi", "LINKED.adi"}));
 }
 
-TEST_F(SavingBesideTheLog, AFailureIsToldAndHarmsNothing)
+TEST(AdifFileSaving, AFailureIsToldAndHarmsNothing)
 {
-    // A directory where the file should go (a failure even for root).
-    const QString folder = dir.filePath(QStringLiteral("folder.edi"));
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder.adi")));
-    const Result<QString> saved = saveAdifFile(folder, Header);
+    const testing::TemporaryFolder dir;
+    // A folder where the file should go (a failure even for root).
+    fs::create_directory(dir / "folder.adi");
+    const Result<fs::path> saved = saveAdifFile(dir / "folder.edi", Header);
     ASSERT_FALSE(saved);
-    EXPECT_TRUE(saved.error().message.contains(dir.filePath(QStringLiteral("folder.adi"))))
+    EXPECT_TRUE(
+        saved.error().message.contains(QStringLiteral("a folder of that name is in the way")))
         << saved.error().message.toStdString();
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder.adi"))).isDir());
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(filesIn(dir.path()), std::vector<fs::path> {"folder.adi"});
+
+    // A disk that fills up while the file is written, for root too: the older file stays whole.
+    testing::writeFile(dir / "LOG.adi", "an older ADIF file");
+    const auto saveOnAFullDisk = [&dir] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit fileSize {4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        const Result<fs::path> full = saveAdifFile(dir / "LOG.edi", std::string(10'000, 'x'));
+        const QString& told = full ? QString() : full.error().message;
+        std::_Exit(told.contains(QStringLiteral("File too large"))
+                    && told.contains(QStringLiteral("is unchanged"))
+                ? 0
+                : 1);
+    };
+    EXPECT_EXIT(saveOnAFullDisk(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(testing::contents(dir / "LOG.adi"), "an older ADIF file");
+    EXPECT_EQ(filesIn(dir.path()), (std::vector<fs::path> {"LOG.adi", "folder.adi"}));
 }
 
 } // namespace

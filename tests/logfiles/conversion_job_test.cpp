@@ -1,60 +1,63 @@
 #include "conversion/conversion_run.h"
 #include "logfiles/conversion_job.h"
-#include "logfiles/edi_file_loading.h"
+#include "tests/address_space.h"
 #include "tests/qt_printers.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "tests/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
 namespace logvane {
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 TEST(ConversionJob, DoneWholeOrNotAtAll)
 {
-    QTemporaryDir dir;
-    const QString adi = dir.filePath(QStringLiteral("LOG.adi"));
-    for (const auto& [name, bytes] : {std::pair {"LOG.edi", "PBand=144 MHz\n130803;1200;Q1A;1;5"},
-             std::pair {"LOG.adi", "an older ADIF file"}}) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
-    }
-    const EdiFileName log {QStringLiteral("LOG.edi")};
-    const struct
-    {
-        const char* cause;
-        EdiFileName file;
-        std::string ediText;
-        QString comment, told;
-    } failures[] = {
-        {"name not in the system's encoding", {QStringLiteral("LOG.edi"), false}, {}, {},
-            QStringLiteral("cannot be read on this system")},
-        {"EDI text that would pass the bound", log, std::string(EdiTextLimit - 8, 'x'), {},
-            QStringLiteral("press New")},
+    // The folder's name and the log's are in Latin-1, no UTF-8: both are found, read and written.
+    const testing::TemporaryFolder dir;
+    const std::filesystem::path edi = dir / "LOG\xE9.edi";
+    const std::filesystem::path adi = dir / "LOG\xE9.adi";
+    testing::writeFile(edi, "PBand=144 MHz\n130803;1200;Q1A;1;5");
+    testing::writeFile(adi, "an older ADIF file");
+    const std::pair<QString, QString> failures[] = {
+        {QStringLiteral("73\r\nQ1"), QStringLiteral("The character U+000D in the comment")},
+        {QStringLiteral("73\tQ1"), QStringLiteral("The character U+0009 in the comment")},
+        {QStringLiteral("73 \u03A9"), QStringLiteral("(U+03A9) in the comment")},
     };
-    for (const auto& f : failures) {
-        const Result<ConvertedLog> job = convertEdiFile(dir.path(), f.file, f.ediText, f.comment);
-        ASSERT_FALSE(job) << f.cause;
-        EXPECT_TRUE(job.error().message.contains(f.told))
-            << f.cause << ": " << job.error().message.toStdString();
-        EXPECT_EQ(contents(adi), "an older ADIF file") << f.cause;
+    for (const auto& [comment, told] : failures) {
+        const Result<ConvertedLog> job = convertEdiFile(edi, {}, comment);
+        ASSERT_FALSE(job) << told.toStdString();
+        EXPECT_TRUE(job.error().message.contains(told)) << job.error().message.toStdString();
+        EXPECT_EQ(testing::contents(adi), "an older ADIF file");
     }
 
-    const Result<ConvertedLog> job
-        = convertEdiFile(dir.path(), log, "kept\r\n", QStringLiteral("tnx \u00A0"));
+    const Result<ConvertedLog> job = convertEdiFile(edi, "kept\r\n", QStringLiteral("tnx \u00A0"));
     ASSERT_TRUE(job) << job.error().message.toStdString();
     EXPECT_EQ(job->ediText, "kept\r\nPBand=144 MHz\r\n130803;1200;Q1A;1;5\r\n");
     EXPECT_EQ(job->adifText, ConversionRun::run(job->ediText, "tnx \xA0").text);
-    EXPECT_EQ(job->ediPath, dir.filePath(QStringLiteral("LOG.edi")));
+    EXPECT_EQ(job->ediPath, edi);
     EXPECT_EQ(job->adifPath, adi);
-    EXPECT_EQ(contents(adi), QByteArray::fromStdString(job->adifText + "\r\n"));
+    EXPECT_EQ(testing::contents(adi), job->adifText + "\r\n");
+}
+
+// A log that needs more memory than there is fails as any job fails: told, nothing saved.
+TEST(ConversionJob, RunningOutOfMemoryIsAFailure)
+{
+    if (!testing::AddressSpaceCanBeLimited)
+        GTEST_SKIP() << "address space cannot be limited under AddressSanitizer";
+    const testing::TemporaryFolder dir;
+    std::string records;
+    for (int i = 0; i < 600'000; ++i)
+        records += "130803;1200;\r\n";
+    testing::writeFile(dir / "LOG.edi", records);
+    const QString longComment(1500, u'x'); // a gigabyte of ADIF text
+    EXPECT_EXIT(
+        {
+            testing::limitAddressSpace(512 << 20);
+            const Result<ConvertedLog> job = convertEdiFile(dir / "LOG.edi", {}, longComment);
+            std::_Exit(
+                !job && job.error().message.contains(QStringLiteral("not enough memory")) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(std::filesystem::exists(dir / "LOG.adi"));
 }
 
 TEST(ConversionJob, TheConfirmationCountsWhatWasWritten)
@@ -66,7 +69,7 @@ TEST(ConversionJob, TheConfirmationCountsWhatWasWritten)
         {{44, 0, 1}, QStringLiteral("44 contacts written, 1 of them without a mode.")},
     };
     for (const auto& [counts, line] : cases) {
-        const ConvertedLog log {{}, {}, {}, QStringLiteral("/logs/LOG.adi"), counts};
+        const ConvertedLog log {{}, {}, {}, "/logs/LOG.adi", counts};
         EXPECT_EQ(confirmationOf(log), QStringLiteral("ADI file saved in /logs/LOG.adi\n") + line);
     }
 }

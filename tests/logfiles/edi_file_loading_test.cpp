@@ -2,24 +2,13 @@
 #include "logfiles/edi_file_loading.h"
 #include "logfiles/program_directory.h"
 #include "tests/qt_printers.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "tests/temporary_folder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace logvane {
 namespace {
-
-void writeFile(const QString& path, QByteArrayView bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes.data(), bytes.size()), bytes.size());
-}
 
 TEST(EdiFileLoading, EveryLineEndBecomesCrLf)
 {
@@ -53,72 +42,125 @@ TEST(EdiFileLoading, EveryLineEndBecomesCrLf)
     }
 }
 
-TEST(EdiFileLoading, FullPathJoinsWithOneSlash)
+// Started by a path, the folder it names; by a bare name, or from a folder the user cannot write
+// to, the working directory.
+TEST(EdiFileLoading, TheProgramDirectoryIsWhereTheLogsAre)
 {
-    EXPECT_EQ(fullPathOf(QStringLiteral("/home/q1abc/logs"), QStringLiteral("CONTEST.EDI")),
-        QStringLiteral("/home/q1abc/logs/CONTEST.EDI"));
-    EXPECT_EQ(fullPathOf(QStringLiteral("/"), QStringLiteral("a.edi")), QStringLiteral("/a.edi"));
-}
-
-TEST(EdiFileLoading, TheProgramDirectoryIsTheFolderItWasStartedFrom)
-{
-    const QString installed = QStringLiteral("/opt/logvane/bin");
-    const std::pair<const char*, QString> cases[] = {
-        {"/home/q1abc/logs/logvane", QStringLiteral("/home/q1abc/logs")}, // a link, not followed
-        {"logs/logvane", QDir::current().absoluteFilePath(QStringLiteral("logs"))},
-        {"./logvane", QDir::currentPath()}, {"logvane", installed}, // found on the PATH
+    const testing::TemporaryFolder logs;
+    std::filesystem::create_directory(logs / "sub");
+    const std::filesystem::path working = "/home/q1abc";
+    const std::pair<std::filesystem::path, std::filesystem::path> cases[] = {
+        {logs / "logvane", logs.path()}, // a link among the logs, not followed
+        {logs / "sub/../sub/./logvane", logs / "sub"},
+        {"logvane", working}, // found on the PATH
+        {"/nowhere/at/all/logvane", working},
     };
     for (const auto& [startedAs, directory] : cases)
-        EXPECT_EQ(programDirectory(QString::fromLatin1(startedAs), installed), directory)
-            << startedAs;
+        EXPECT_EQ(programDirectory(startedAs, working), directory) << startedAs;
+    EXPECT_EQ(programDirectory("./logvane", logs.path()), logs.path());
+    EXPECT_EQ(programDirectory("sub/logvane", logs.path()), logs / "sub");
+
+    // Root may write anywhere, so the folder nobody may write to is tried as nobody.
+    std::filesystem::permissions(logs.path(), std::filesystem::perms::all);
+    std::filesystem::permissions(logs / "sub",
+        std::filesystem::perms::owner_all | std::filesystem::perms::group_exec
+            | std::filesystem::perms::others_exec);
+    EXPECT_EXIT(
+        {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                std::_Exit(2);
+            std::_Exit(programDirectory(logs / "sub/logvane", working) == working ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
-class LoadingFromDirectory : public ::testing::Test
+TEST(EdiFileLoading, AppendsTheFileAndRecordsItsPath)
 {
-protected:
-    QString path(const QString& name) const { return dir.filePath(name); }
-    QTemporaryDir dir;
-};
-
-TEST_F(LoadingFromDirectory, AppendsTheFileAndRecordsItsPathAsListed)
-{
-    writeFile(path(QStringLiteral("CONTEST.EDI")), "PBand=144 MHz\r\n130803;1200;Q1ABC");
-    Result<LoadedEdi> once = loadEdiFile(dir.path(), QStringLiteral("CONTEST.EDI"), {});
+    const testing::TemporaryFolder dir;
+    testing::writeFile(dir / "CONTEST.EDI", "PBand=144 MHz\r\n130803;1200;Q1ABC");
+    Result<LoadedEdi> once = loadEdiFile(dir / "CONTEST.EDI", {});
     ASSERT_TRUE(once) << once.error().message.toStdString();
     EXPECT_EQ(once->ediText, "PBand=144 MHz\r\n130803;1200;Q1ABC\r\n");
-    EXPECT_EQ(once->fullPath, path(QStringLiteral("CONTEST.EDI")));
+    EXPECT_EQ(once->path, dir / "CONTEST.EDI");
 
-    Result<LoadedEdi> twice = loadEdiFile(dir.path(), QStringLiteral("CONTEST.EDI"), once->ediText);
+    Result<LoadedEdi> twice = loadEdiFile(dir / "CONTEST.EDI", once->ediText);
     ASSERT_TRUE(twice);
     EXPECT_EQ(twice->ediText, once->ediText + once->ediText);
 
-    writeFile(path(QStringLiteral("empty.edi")), "");
-    Result<LoadedEdi> empty = loadEdiFile(dir.path(), QStringLiteral("empty.edi"), "kept\r\n");
+    testing::writeFile(dir / "empty.edi", "");
+    Result<LoadedEdi> empty = loadEdiFile(dir / "empty.edi", "kept\r\n");
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->ediText, "kept\r\n");
-    EXPECT_EQ(empty->fullPath, path(QStringLiteral("empty.edi")));
+    EXPECT_EQ(empty->path, dir / "empty.edi");
 }
 
-TEST_F(LoadingFromDirectory, ListsRegularEdiFilesSortedWithoutCase)
+// The bound holds for the EDI text as it comes out, each line ended by CR LF: a file of LF line
+// ends doubles on the way in.
+TEST(EdiFileLoading, RefusalsNameTheFileAndTheReason)
 {
-    for (const char* name :
-        {"b.EDI", "a.edi", "A.edi", "C.Edi", ".hidden.edi", "notes.txt", "x.edi.bak"})
-        writeFile(path(QString::fromLatin1(name)), "x");
-    // A name written in Latin-1 on an old stick is no UTF-8: listed, but it cannot be opened by
-    // the name shown.
-    std::ofstream(QFile::encodeName(dir.path()).toStdString() + "/Caf\xE9.edi") << "x";
-    QDir(dir.path()).mkdir(QStringLiteral("folder.edi"));
-    QFile::link(path(QStringLiteral("a.edi")), path(QStringLiteral("link.edi")));
-    QFile::link(path(QStringLiteral("missing")), path(QStringLiteral("dangling.edi")));
-    QFile::link(path(QStringLiteral("folder.edi")), path(QStringLiteral("folderlink.edi")));
-    QFile::link(QStringLiteral("/dev/null"), path(QStringLiteral("device.edi")));
+    const testing::TemporaryFolder dir;
+    constexpr auto Limit = static_cast<std::size_t>(EdiTextLimit);
+    const auto file = [&dir](const char* name, std::size_t size, char filler) {
+        testing::writeFile(dir / name, std::string(size, filler));
+        return dir / name;
+    };
+    std::filesystem::create_directory(dir / "folder.edi");
+    const struct
+    {
+        const char* cause;
+        std::filesystem::path path;
+        std::string ediText;
+        const char* told; // empty where the file must load
+    } cases[] = {
+        {"missing", dir / "gone.edi", {}, "the file does not exist"},
+        {"a folder", dir / "folder.edi", {}, "it is not a regular file"},
+        {"one byte over the bound", file("big.edi", Limit + 1, 'x'), {},
+            "it holds 67,108,865 bytes, more than the 67,108,864 bytes"},
+        {"at the bound", file("full.edi", Limit - 2, 'x'), {}, ""},
+        {"LF lines over the bound", file("lf.edi", Limit / 2 + 1, '\n'), {},
+            "with its lines ended by CR LF it takes the EDI text past the 64.0 MiB"},
+        {"LF lines at the bound", file("lf-full.edi", Limit / 2, '\n'), {}, ""},
+        {"over the bound with the text before it", dir / "CONTEST.EDI", std::string(Limit - 8, 'x'),
+            "; press New"},
+    };
+    testing::writeFile(dir / "CONTEST.EDI", "PBand=144 MHz\r\n");
+    for (const auto& c : cases) {
+        const Result<LoadedEdi> loaded = loadEdiFile(c.path, c.ediText);
+        if (*c.told == '\0') {
+            EXPECT_TRUE(loaded) << c.cause;
+            continue;
+        }
+        ASSERT_FALSE(loaded) << c.cause;
+        const std::string message = loaded.error().message.toStdString();
+        EXPECT_NE(message.find(c.told), std::string::npos) << c.cause << ": " << message;
+        EXPECT_NE(message.find(c.path.filename().string().substr(0, 4)), std::string::npos)
+            << c.cause << ": " << message;
+    }
+}
 
-    const auto readable = [](const char* name) { return EdiFileName {QString::fromLatin1(name)}; };
-    EXPECT_EQ(ediFileNames(dir.path()),
-        (QList<EdiFileName> {readable("A.edi"), readable("a.edi"), readable("b.EDI"),
-            readable("C.Edi"), {QStringLiteral("Caf\uFFFD.edi"), false}, readable("link.edi")}));
-    std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString());
-    EXPECT_TRUE(ediFileNames(dir.path()).isEmpty());
+TEST(EdiFileLoading, ListsRegularEdiFilesSortedWithoutCase)
+{
+    const testing::TemporaryFolder dir;
+    // "Caf\xE9.edi" was written in Latin-1 on an old stick: no UTF-8, but a log all the same.
+    for (const char* name : {"b.EDI", "a.edi", "A.edi", "C.Edi", "Caf\xE9.edi", ".hidden.edi",
+             "notes.txt", "x.edi.bak", "edi"})
+        testing::writeFile(dir / name, "x");
+    std::filesystem::create_directory(dir / "folder.edi");
+    std::filesystem::create_symlink(dir / "a.edi", dir / "link.edi");
+    std::filesystem::create_symlink(dir / "missing", dir / "dangling.edi");
+    std::filesystem::create_symlink(dir / "folder.edi", dir / "folderlink.edi");
+    std::filesystem::create_symlink("/dev/null", dir / "device.edi");
+
+    const Result<std::vector<std::filesystem::path>> names = ediFileNames(dir.path());
+    ASSERT_TRUE(names);
+    EXPECT_EQ(*names,
+        (std::vector<std::filesystem::path> {
+            "A.edi", "a.edi", "b.EDI", "C.Edi", "Caf\xE9.edi", "link.edi"}));
+
+    const Result<std::vector<std::filesystem::path>> gone = ediFileNames(dir / "gone");
+    ASSERT_FALSE(gone);
+    EXPECT_TRUE(gone.error().message.contains(QStringLiteral("No such file or directory")))
+        << gone.error().message.toStdString();
 }
 
 } // namespace

@@ -2,25 +2,24 @@
 // it; the messages are recorded where the program would show its boxes.
 #include "conversion/conversion_run.h"
 #include "logfiles/edi_file_loading.h"
+#include "logfiles/system_file.h"
+#include "tests/temporary_folder.h"
 #include "ui/file_list_box.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/text_area.h"
 
 #include <QAccessible>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 
 using namespace logvane;
@@ -35,10 +34,22 @@ const QByteArray Log144 = "[REG1TEST;1]\r\n130803;1159;Q9ZZ;3;59;000;59;000;;JO0
                           "130803;1245;Q3EQO;6;59;1004;;;;JN99EQ;2;;;;\r\n";
 const QByteArray Log432 = "PBand=432 MHz\n130803;1300;Q3XY;1;55;003;59;040;;JO01AA;9;;;;\n";
 
-QByteArray contents(const QString& path)
+namespace fs = std::filesystem;
+
+QByteArray contents(const fs::path& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QByteArray::fromStdString(logvane::testing::contents(path));
+}
+
+// The ADIF files of a folder, by name, with what each holds.
+std::map<fs::path, QByteArray> adifFilesIn(const fs::path& folder)
+{
+    std::map<fs::path, QByteArray> files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() == ".adi" && entry.is_regular_file())
+            files[entry.path().filename()] = contents(entry.path());
+    }
+    return files;
 }
 
 QByteArray converted(const QByteArray& ediBytes, const char* comment = "Thank you for the QSO")
@@ -54,7 +65,7 @@ QByteArray expectedAdif(const QByteArray& ediBytes, const char* comment = "Thank
 
 QByteArray bytesOf(TextArea* area)
 {
-    const Result<std::string_view> bytes = area->bytes();
+    const Result<std::string> bytes = area->bytes();
     return bytes ? QByteArray(bytes->data(), qsizetype(bytes->size())) : QByteArray("(failed)");
 }
 
@@ -62,7 +73,7 @@ struct Message
 {
     MessageKind kind;
     QString text;
-    QByteArray savedFileThen; // for a confirmation, what the file held when it was shown
+    std::map<fs::path, QByteArray> adifFilesThen; // what the folder held when it was shown
 };
 
 // What the user sees: the texts of the main window and the state of the picker.
@@ -80,12 +91,10 @@ class tst_Windows : public QObject
     Q_OBJECT
 
 private:
-    QString path(const QString& name) const { return dir->filePath(name); }
-    void writeLog(const QString& name, const QByteArray& bytes)
+    fs::path path(const std::string& name) const { return *dir / name; }
+    void writeLog(const std::string& name, const QByteArray& bytes)
     {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
+        logvane::testing::writeFile(path(name), bytes.toStdString());
     }
     void clickEntry(const QString& name)
     {
@@ -104,29 +113,25 @@ private:
     {
         messages.clear();
         form = std::make_unique<Form1>(dir->path(), [this](MessageKind kind, const QString& text) {
-            const QString saved = QStringLiteral("ADI file saved in ");
-            messages.push_back({kind, text,
-                text.startsWith(saved) ? contents(text.mid(saved.size()).section(u'\n', 0, 0))
-                                       : QByteArray()});
+            messages.push_back({kind, text, adifFilesIn(dir->path())});
         });
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<logvane::testing::TemporaryFolder> dir; // named in Latin-1, no UTF-8
     std::unique_ptr<Form1> form;
     std::vector<Message> messages;
 
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
+        dir = std::make_unique<logvane::testing::TemporaryFolder>();
         start();
     }
     void cleanup()
     {
         form.reset();
-        std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
         dir.reset();
     }
 
@@ -226,7 +231,7 @@ private slots:
     // nothing.
     void enterPressesTheFocusedButtonOnly()
     {
-        writeLog(QStringLiteral("CONTEST.EDI"), Log144);
+        writeLog("CONTEST.EDI", Log144);
         form->Text3->setFocus();
         QTest::keyClick(form->Text3, Qt::Key_Return);
         QVERIFY(!picker().isVisible());
@@ -277,14 +282,14 @@ private slots:
 
     void newThenPickConvertsAndSavesThatFileAlone()
     {
-        writeLog(QStringLiteral("CONTEST.EDI"), Log144);
+        writeLog("CONTEST.EDI", Log144);
         form->Text1->setBytes("left over\r\n");
         QTest::mouseClick(form->Command5, Qt::LeftButton);
         QVERIFY(picker().isVisible());
         QVERIFY(bytesOf(form->Text1).isEmpty() && bytesOf(form->Text2).isEmpty());
 
         clickEntry(QStringLiteral("CONTEST.EDI"));
-        const QByteArray adif = contents(path(QStringLiteral("CONTEST.adi")));
+        const QByteArray adif = contents(path("CONTEST.adi"));
         QCOMPARE(bytesOf(form->Text1), Log144);
         QCOMPARE(bytesOf(form->Text2), converted(Log144));
         QCOMPARE(adif, expectedAdif(Log144));
@@ -293,10 +298,10 @@ private slots:
         QVERIFY(form->Label2->isVisible());
         QCOMPARE(messages.size(), 1u);
         QCOMPARE(messages[0].text,
-            QStringLiteral("ADI file saved in ") + path(QStringLiteral("CONTEST.adi"))
+            QStringLiteral("ADI file saved in ") + shownPath(path("CONTEST.adi"))
                 + QStringLiteral(
                     "\n5 contacts written, 1 of them without a band and 1 without a mode."));
-        QCOMPARE(messages[0].savedFileThen, adif); // confirmed once the file was whole
+        QCOMPARE(messages[0].adifFilesThen[fs::path("CONTEST.adi")], adif); // confirmed once whole
         QVERIFY(!picker().isVisible());
 
         // New again: both areas empty, "(converted)" stays.
@@ -316,7 +321,7 @@ private slots:
         }
         const QByteArray log
             = "PBand=1,3 GHz\r\n130803;1200;" + call + ";1;59;001;57;012;;KN00\r\n";
-        writeLog(QStringLiteral("eight.edi"), log);
+        writeLog("eight.edi", log);
         form->Text1->setFocus();
         QTest::keyClicks(form->Text1, QStringLiteral("PBand=432 MHz"));
         QTest::keyClick(form->Text1, Qt::Key_Return);
@@ -329,7 +334,7 @@ private slots:
         clickEntry(QStringLiteral("eight.edi"));
         const QByteArray typed = "PBand=432 MHz\r\n130803;1200;Q1\xA0"
                                  "BC;1;59;001;57;012;;KN00AA\r\n";
-        const QByteArray adif = contents(path(QStringLiteral("eight.adi")));
+        const QByteArray adif = contents(path("eight.adi"));
         QCOMPARE(adif,
             expectedAdif(typed + log,
                 "tnx \xA0"
@@ -339,14 +344,13 @@ private slots:
 
     void closeAfterNewWritesNothingAndKeepsTheAreasEmpty()
     {
-        writeLog(QStringLiteral("CONTEST.EDI"), Log144);
+        writeLog("CONTEST.EDI", Log144);
         form->Text2->setBytes("old result");
         QTest::mouseClick(form->Command5, Qt::LeftButton);
         QTest::mouseClick(picker().Command1, Qt::LeftButton);
         QVERIFY(!picker().isVisible());
         QVERIFY(bytesOf(form->Text1).isEmpty() && bytesOf(form->Text2).isEmpty());
-        QCOMPARE(
-            QDir(dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("CONTEST.EDI")});
+        QVERIFY(adifFilesIn(dir->path()).empty());
         QVERIFY(messages.empty());
     }
 
@@ -367,8 +371,8 @@ private slots:
     {
         QTest::mouseClick(form->Command5, Qt::LeftButton);
         QCOMPARE(picker().File1->count(), 0);
-        writeLog(QStringLiteral("later.EDI"), Log144);
-        writeLog(QStringLiteral("notes.txt"), "x");
+        writeLog("later.EDI", Log144);
+        writeLog("notes.txt", "x");
         QTest::mouseClick(form->Command3, Qt::LeftButton); // open already: unchanged
         QCOMPARE(picker().File1->count(), 0);
         QTest::mouseClick(picker().Command1, Qt::LeftButton);
@@ -380,9 +384,9 @@ private slots:
 
     void onlyTheUsersOwnChoiceStartsTheJob()
     {
-        writeLog(QStringLiteral("alpha.edi"), Log144);
-        writeLog(QStringLiteral("bravo.edi"), Log432);
-        writeLog(QStringLiteral("charlie.edi"), Log144);
+        writeLog("alpha.edi", Log144);
+        writeLog("bravo.edi", Log432);
+        writeLog("charlie.edi", Log144);
         const struct
         {
             QList<Qt::Key> keys;
@@ -397,12 +401,12 @@ private slots:
             QTest::mouseClick(form->Command5, Qt::LeftButton);
             QVERIFY(QTest::qWaitForWindowActive(&picker()));
             QTRY_VERIFY(picker().File1->hasFocus());
-            QVERIFY(QDir(dir->path()).entryList({QStringLiteral("*.adi")}).isEmpty());
+            QVERIFY(adifFilesIn(dir->path()).empty());
             for (const Qt::Key key : c.keys)
                 QTest::keyClick(picker().File1, key);
-            QVERIFY2(QFile::exists(path(QString::fromLatin1(c.saved))), c.saved);
+            QVERIFY2(fs::exists(path(c.saved)), c.saved);
             QVERIFY(!picker().isVisible());
-            QFile::remove(path(QString::fromLatin1(c.saved)));
+            fs::remove(path(c.saved));
         }
         QCOMPARE(messages.size(), 4u);
     }
@@ -412,8 +416,8 @@ private slots:
     // after the EDI text and saves under the new file's name.
     void aFailedJobChangesNothingAndCanBeRetried()
     {
-        const QString target = QStringLiteral("target.edi");
-        const QString targetAdi = path(QStringLiteral("target.adi"));
+        const std::string target = "target.edi";
+        const fs::path targetAdi = path("target.adi");
         const struct
         {
             const char* cause;
@@ -421,11 +425,10 @@ private slots:
             QString told;
             QString picked = QStringLiteral("target.edi");
         } cases[] = {
-            {"file gone after the listing", [&] { QFile::remove(path(target)); },
+            {"file gone after the listing", [&] { fs::remove(path(target)); },
                 [&] { writeLog(target, Log432); }, QStringLiteral("does not exist")},
-            {"output blocked by a directory",
-                [&] { QDir(dir->path()).mkdir(QStringLiteral("target.adi")); },
-                [&] { QDir(dir->path()).rmdir(QStringLiteral("target.adi")); }, targetAdi},
+            {"output blocked by a directory", [&] { fs::create_directory(targetAdi); },
+                [&] { fs::remove(targetAdi); }, shownPath(targetAdi)},
             {"comment the code page cannot hold",
                 [&] { form->Text3->setText(QStringLiteral("73 \u03A9")); },
                 [&] { form->Text3->setText(QStringLiteral("Thank you for the QSO")); },
@@ -440,35 +443,16 @@ private slots:
                     QTest::keyClick(form->Text1, Qt::Key_Backspace);
                 },
                 QStringLiteral("(U+03A9) on line 10 of the EDI text")},
-            {"file over the bound",
-                [&] {
-                    QFile file(path(target));
-                    QVERIFY(file.resize(EdiTextLimit + 1));
-                },
-                [&] { writeLog(target, Log432); }, QStringLiteral("64.0 MiB")},
-            {"name that cannot be read",
-                [&] {
-                    std::filesystem::rename(QFile::encodeName(path(target)).toStdString(),
-                        QFile::encodeName(dir->path()).toStdString() + "/T\xE4rget.edi");
-                    QTest::mouseClick(picker().Command1, Qt::LeftButton);
-                    QTest::mouseClick(form->Command3, Qt::LeftButton);
-                },
-                [&] {
-                    std::filesystem::rename(
-                        QFile::encodeName(dir->path()).toStdString() + "/T\xE4rget.edi",
-                        QFile::encodeName(path(target)).toStdString());
-                    QTest::mouseClick(picker().Command1, Qt::LeftButton);
-                    QTest::mouseClick(form->Command3, Qt::LeftButton);
-                },
-                QStringLiteral("cannot be read on this system"), QStringLiteral("T\uFFFDrget.edi")},
+            {"file over the bound", [&] { fs::resize_file(path(target), EdiTextLimit + 1); },
+                [&] { writeLog(target, Log432); }, QStringLiteral("67,108,865 bytes")},
         };
         for (const auto& c : cases) {
             // An earlier job, a line the user typed, then Open to add the target.
             form.reset();
-            std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
-            QDir().mkpath(dir->path());
+            fs::remove_all(dir->path());
+            fs::create_directory(dir->path());
             start();
-            writeLog(QStringLiteral("earlier.edi"), Log144);
+            writeLog("earlier.edi", Log144);
             writeLog(target, Log432);
             QTest::mouseClick(form->Command5, Qt::LeftButton);
             clickEntry(QStringLiteral("earlier.edi"));
@@ -487,16 +471,17 @@ private slots:
                     messages.empty() ? QString() : messages[0].text)));
             QVERIFY2(seen() == before, c.cause);
             QVERIFY2(picker().isVisible() && picker().File1->selectedItems().isEmpty(), c.cause);
-            QVERIFY2(!QFileInfo(targetAdi).isFile(), c.cause);
+            QVERIFY2(!fs::is_regular_file(targetAdi), c.cause);
 
             c.mend();
-            clickEntry(target);
+            clickEntry(QString::fromStdString(target));
             const QByteArray edi
                 = Log144 + "typed\xA0\r\n" + QByteArray(Log432).replace("\n", "\r\n");
             QVERIFY2(bytesOf(form->Text1) == edi, c.cause);
             QVERIFY2(contents(targetAdi) == expectedAdif(edi), c.cause);
             QVERIFY2(bytesOf(form->Text2) == converted(edi), c.cause);
-            QVERIFY2(form->Text4->text() == path(target) && !picker().isVisible(), c.cause);
+            QVERIFY2(
+                form->Text4->text() == shownPath(path(target)) && !picker().isVisible(), c.cause);
         }
     }
 };
