@@ -14,8 +14,8 @@ packages=(
 )
 case "${1:-run}" in
     run) ;;
-    test) packages+=(libgtest-dev libbenchmark-dev) ;;
-    ci) packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev clang-format) ;;
+    test) packages+=(libgtest-dev libbenchmark-dev xvfb xauth) ;;
+    ci) packages+=(libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-dev clang-format) ;;
     *)
         echo "usage: $0 [run|test|ci]" >&2
         exit 2
