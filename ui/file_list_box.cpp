@@ -38,9 +38,14 @@ void FileListBox::clearChoice()
 
 void FileListBox::keyPressEvent(QKeyEvent* event)
 {
-    // Focusing the list makes its first entry current without selecting it, so Qt would take
-    // the first Down to the second entry. With nothing selected, the first move selects the
-    // first entry.
+    // Giving the list the focus by the keyboard makes its first entry current without selecting
+    // it, and every key moves on from there. Without a current entry (after a failed pick, or the
+    // focus given by a click) Qt would take End, Page Down or a letter to the first entry: so
+    // there is always one.
+    if (!currentIndex().isValid() && count() > 0)
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    // With nothing selected, the first move towards the top selects the first entry, not the one
+    // after the current.
     const bool towardsFirst = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up
         || event->key() == Qt::Key_Home || event->key() == Qt::Key_PageUp;
     if (towardsFirst && event->modifiers() == Qt::NoModifier && selectedItems().isEmpty()

@@ -65,23 +65,22 @@ QLabel* label(const QString& caption, QRect geometry, QWidget* parent)
 } // namespace
 
 Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
-    : QWidget(nullptr)
-    , Label1(label(QStringLiteral("EDI"), twipsRect(240, 120, 495, 255), this))
-    , Text1(textArea(QStringLiteral("EDI text"), twipsRect(240, 480, 6495, 2415), this))
-    , Label3(label(QStringLiteral("ADIF"), twipsRect(240, 3120, 375, 255), this))
-    , Label2(label(QStringLiteral("(converted)"), twipsRect(720, 3120, 975, 255), this))
-    , Text2(textArea(QStringLiteral("ADIF text"), twipsRect(240, 3480, 6495, 2055), this))
-    , Label4(label(QStringLiteral("Comment"), twipsRect(240, 5760, 855, 255), this))
+    : ProgramWindow(twipsSize(7065, 7020))
+    , Label1(label(QStringLiteral("EDI"), twipsRect(240, 120, 495, 255), client()))
+    , Text1(textArea(QStringLiteral("EDI text"), twipsRect(240, 480, 6495, 2415), client()))
+    , Label3(label(QStringLiteral("ADIF"), twipsRect(240, 3120, 375, 255), client()))
+    , Label2(label(QStringLiteral("(converted)"), twipsRect(720, 3120, 975, 255), client()))
+    , Text2(textArea(QStringLiteral("ADIF text"), twipsRect(240, 3480, 6495, 2055), client()))
+    , Label4(label(QStringLiteral("Comment"), twipsRect(240, 5760, 855, 255), client()))
     , Text3(textField(
-          QStringLiteral("Thank you for the QSO"), twipsRect(1320, 5760, 4695, 285), this))
-    , Command3(button(QStringLiteral("Open"), twipsRect(2040, 6480, 855, 375), this))
-    , Command2(button(QStringLiteral("Quit"), twipsRect(3000, 6480, 975, 375), this))
-    , Command5(button(QStringLiteral("New"), twipsRect(4080, 6480, 855, 375), this))
-    , Text4(textField(QStringLiteral("Text4"), twipsRect(6000, 6600, 735, 285), this))
+          QStringLiteral("Thank you for the QSO"), twipsRect(1320, 5760, 4695, 285), client()))
+    , Command3(button(QStringLiteral("Open"), twipsRect(2040, 6480, 855, 375), client()))
+    , Command2(button(QStringLiteral("Quit"), twipsRect(3000, 6480, 975, 375), client()))
+    , Command5(button(QStringLiteral("New"), twipsRect(4080, 6480, 855, 375), client()))
+    , Text4(textField(QStringLiteral("Text4"), twipsRect(6000, 6600, 735, 285), client()))
     , programDirectory_(programDirectory)
     , notify_(std::move(notify))
 {
-    setUpProgramWindow(this, twipsSize(7065, 7020));
     const struct
     {
         QWidget* control;
@@ -116,7 +115,7 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     Form_Load();
-    centreOnScreen(this);
+    placeOnScreen();
 }
 
 Form1::~Form1() = default;

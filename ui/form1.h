@@ -2,8 +2,7 @@
 
 #include "logfiles/conversion_job.h"
 #include "ui/message_box.h"
-
-#include <QWidget>
+#include "ui/program_window.h"
 
 #include <filesystem>
 #include <memory>
@@ -21,7 +20,7 @@ class TextArea;
 // the comment (Text3) and the path of the last loaded EDI file (Text4, hidden). New and Open show
 // the file picker; a file picked there is loaded, converted and saved as one job, and the window
 // shows its texts only once the job has succeeded, so that a failed job changes nothing.
-class Form1 : public QWidget
+class Form1 : public ProgramWindow
 {
     Q_OBJECT
 

@@ -12,15 +12,14 @@
 namespace logvane {
 
 Form2::Form2(const std::filesystem::path& programDirectory, ConvertFile convertFile, Notify notify)
-    : QWidget(nullptr) // a window of its own, not owned by the main window
-    , Label1(new QLabel(QStringLiteral("click .EDI to convert..."), this))
-    , File1(new FileListBox(this))
-    , Command1(new PushButton(QStringLiteral("Close"), this))
+    : ProgramWindow(twipsSize(4485, 3540)) // a window of its own, not owned by the main window
+    , Label1(new QLabel(QStringLiteral("click .EDI to convert..."), client()))
+    , File1(new FileListBox(client()))
+    , Command1(new PushButton(QStringLiteral("Close"), client()))
     , programDirectory_(programDirectory)
     , convertFile_(std::move(convertFile))
     , notify_(std::move(notify))
 {
-    setUpProgramWindow(this, twipsSize(4485, 3540));
     Label1->setObjectName(QStringLiteral("Label1"));
     File1->setObjectName(QStringLiteral("File1"));
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -50,8 +49,7 @@ void Form2::open()
         return;
     }
     File1->fill(std::move(*names));
-    resize(minimumSize()); // as drawn, whatever size it was closed at
-    centreOnScreen(this);
+    placeOnScreen(); // as drawn, whatever size it was closed at
     show();
     activateWindow();
     File1->setFocus();

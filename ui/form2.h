@@ -1,8 +1,7 @@
 #pragma once
 
 #include "ui/message_box.h"
-
-#include <QWidget>
+#include "ui/program_window.h"
 
 #include <filesystem>
 #include <functional>
@@ -17,7 +16,7 @@ class FileListBox;
 // The file picker: lists the EDI files of the program directory. Picking one hands it to the main
 // window, which loads, converts and saves it; then the picker closes. After a failure it stays open
 // with nothing selected, so the same file can be picked again.
-class Form2 : public QWidget
+class Form2 : public ProgramWindow
 {
     Q_OBJECT
 
