@@ -12,13 +12,11 @@
 #include "bench/generated_log.h"
 #include "bench/peak_memory.h"
 #include "conversion/conversion_run.h"
+#include "logfiles/adif_file_saving.h"
 #include "ui/file_list_box.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
-#ifdef LOGVANE_BENCH_FLOOR
-#include "logfiles/adif_file_saving.h"
 #include "ui/text_area.h"
-#endif
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +46,6 @@ void writeAll(const QString& path, const std::string& bytes)
         std::abort();
 }
 
-#ifdef LOGVANE_BENCH_FLOOR
 std::string readAll(const QString& path)
 {
     QFile file(path);
@@ -58,7 +55,6 @@ std::string readAll(const QString& path)
         std::abort();
     return bytes;
 }
-#endif
 
 // One run of a case in this process; gives milliseconds, or a negative number on failure.
 double runCase(const QString& kind, const QString& directory)
@@ -80,7 +76,6 @@ double runCase(const QString& kind, const QString& directory)
         QTest::keyClick(form.picker().File1, Qt::Key_Down); // the one log listed
         return saved ? std::chrono::duration<double, std::milli>(confirmed - picked).count() : -1;
     }
-#ifdef LOGVANE_BENCH_FLOOR
     const Clock::time_point start = Clock::now();
     std::string ediBytes = readAll(edi);
     std::string adifBytes = readAll(directory + QStringLiteral(".adif"));
@@ -89,9 +84,6 @@ double runCase(const QString& kind, const QString& directory)
     form.Text1->setBytes(std::move(ediBytes));
     form.Text2->setBytes(std::move(adifBytes));
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-#else
-    return -1;
-#endif
 }
 
 struct Figures
@@ -145,12 +137,10 @@ int main(int argc, char* argv[])
     {
         QString kind, log;
     };
-    std::vector<Case> cases = {{QStringLiteral("job"), QStringLiteral("100k")},
+    const std::vector<Case> cases = {{QStringLiteral("floor"), QStringLiteral("100k")},
+        {QStringLiteral("job"), QStringLiteral("100k")},
         {QStringLiteral("job"), QStringLiteral("50MB-lines")},
         {QStringLiteral("job"), QStringLiteral("50MB-one-line")}};
-#ifdef LOGVANE_BENCH_FLOOR
-    cases.insert(cases.begin(), {QStringLiteral("floor"), QStringLiteral("100k")});
-#endif
     std::map<QString, Figures> figures;
     for (int run = 0; run < runs; ++run) {
         for (const Case& c : cases) {

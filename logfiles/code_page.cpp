@@ -145,19 +145,11 @@ int ansiCodePageOf(const QLocale& locale)
     }
 }
 
-namespace {
-
-int codePageOfTheSystem()
+int codePageOfLocaleVariables(const QString& lcAll, const QString& lcCtype, const QString& lang)
 {
-#ifdef Q_OS_WIN
-    // A double-byte or UTF-8 system code page is no 8-bit code page: logs are read as windows-1252.
-    const int system = static_cast<int>(GetACP());
-    return system == 874 || (system >= 1250 && system <= 1258) ? system : 1252;
-#else
     // The category that tells the user's characters is LC_CTYPE; QLocale::system() follows
     // LC_NUMERIC. POSIX writes a script as a modifier ("sr_RS@latin"), which QLocale does not read.
-    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const QString name = qEnvironmentVariable(variable);
+    for (const QString& name : {lcAll, lcCtype, lang}) {
         if (name.isEmpty())
             continue;
         const QLocale locale(name);
@@ -168,6 +160,19 @@ int codePageOfTheSystem()
         return ansiCodePageOf(QLocale(locale.language(), script, locale.territory()));
     }
     return 1252;
+}
+
+namespace {
+
+int codePageOfTheSystem()
+{
+#ifdef Q_OS_WIN
+    // A double-byte or UTF-8 system code page is no 8-bit code page: logs are read as windows-1252.
+    const int system = static_cast<int>(GetACP());
+    return system == 874 || (system >= 1250 && system <= 1258) ? system : 1252;
+#else
+    return codePageOfLocaleVariables(qEnvironmentVariable("LC_ALL"),
+        qEnvironmentVariable("LC_CTYPE"), qEnvironmentVariable("LANG"));
 #endif
 }
 

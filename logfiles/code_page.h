@@ -52,6 +52,10 @@ private:
 // every other language.
 int ansiCodePageOf(const QLocale& locale);
 
+// The code page of the locale the user's characters follow, from the values of LC_ALL, LC_CTYPE
+// and LANG: the first that is set names it; none gives 1252.
+int codePageOfLocaleVariables(const QString& lcAll, const QString& lcCtype, const QString& lang);
+
 // The code page of every log file, chosen once, at its first use: on Windows the system's ANSI code
 // page; elsewhere the one of the locale the user's characters follow (LC_ALL, LC_CTYPE, then LANG).
 const CodePage& inUse();

@@ -78,22 +78,34 @@ TEST(CodePage, ACharacterWithoutAByteIsNamedWithWhereItStands)
     }
 }
 
-TEST(CodePage, TheCodePageOfALanguageIsTheOneWindowsGivesIt)
+// The first of LC_ALL, LC_CTYPE and LANG that is set names the language, and the language the
+// code page its Windows ANSI code page is.
+TEST(CodePage, TheCodePageIsTheOneWindowsGivesTheUsersLanguage)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"cs_CZ", 1250},
-        {"pl_PL", 1250},
-        {"sr_Latn_RS", 1250},
-        {"ru_RU", 1251},
-        {"sr_RS", 1251},
-        {"el_GR", 1253},
-        {"tr_TR", 1254},
-        {"lt_LT", 1257},
-        {"de_DE", 1252},
-        {"C", 1252},
+    const struct
+    {
+        const char *lcAll, *lcCtype, *lang;
+        int codePage;
+    } cases[] = {
+        {"", "", "cs_CZ.UTF-8", 1250},
+        {"", "", "pl_PL", 1250},
+        {"", "", "sr_RS@latin", 1250},
+        {"", "", "sr_RS", 1251},
+        {"", "", "ru_RU.UTF-8", 1251},
+        {"", "", "el_GR", 1253},
+        {"", "", "tr_TR", 1254},
+        {"", "", "lt_LT", 1257},
+        {"", "", "de_DE", 1252},
+        {"", "", "", 1252},
+        {"", "ru_RU.UTF-8", "de_DE.UTF-8", 1251},
+        {"el_GR.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8", 1253},
+        {"C", "ru_RU.UTF-8", "", 1252},
     };
-    for (const auto& [locale, codePage] : cases)
-        EXPECT_EQ(ansiCodePageOf(QLocale(QString::fromLatin1(locale))), codePage) << locale;
+    for (const auto& c : cases)
+        EXPECT_EQ(codePageOfLocaleVariables(QString::fromLatin1(c.lcAll),
+                      QString::fromLatin1(c.lcCtype), QString::fromLatin1(c.lang)),
+            c.codePage)
+            << c.lcAll << " " << c.lcCtype << " " << c.lang;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "ui/text_area.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +48,8 @@ QByteArray contents(const fs::path& path)
 std::map<fs::path, QByteArray> adifFilesIn(const fs::path& folder)
 {
     std::map<fs::path, QByteArray> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
+    std::error_code gone;
+    for (const auto& entry : fs::directory_iterator(folder, gone)) {
         if (entry.path().extension() == ".adi" && entry.is_regular_file())
             files[entry.path().filename()] = contents(entry.path());
     }
@@ -399,6 +401,26 @@ private slots:
         QCOMPARE(picker().File1->count(), 1);
         QVERIFY(picker().File1->selectedItems().isEmpty());
         QVERIFY(messages.empty());
+
+        // A folder that cannot be listed is told why, not shown as an empty list.
+        QTest::mouseClick(picker().Command1, Qt::LeftButton);
+        fs::remove_all(dir->path());
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QVERIFY(!picker().isVisible());
+        QCOMPARE(messages.size(), 1u);
+        QVERIFY2(messages[0].text.contains(QStringLiteral("No such file or directory")),
+            qPrintable(messages[0].text));
+        fs::create_directory(dir->path());
+    }
+
+    // The comment is one line: pasted line breaks and tabs become blanks, and none is written.
+    void theCommentTakesNoLineBreaks()
+    {
+        QApplication::clipboard()->setText(QStringLiteral("line1\r\nline2\nline3\rline4\tend"));
+        form->Text3->clear();
+        form->Text3->setFocus();
+        QTest::keyClick(form->Text3, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form->Text3->text(), QStringLiteral("line1  line2 line3 line4 end"));
     }
 
     // Only the user's own choice starts a job, and each key picks as in a freshly opened picker,
