@@ -1,4 +1,6 @@
-// logvane: EDI contest logs to ADIF. The program lists the EDI files beside itself.
+// logvane: EDI contest logs to ADIF. The program lists the EDI files where its logs are, and
+// converts the files named on its command line or dropped on its window.
+#include "app/command_line.h"
 #include "app/display_guard.h"
 #include "logfiles/program_directory.h"
 #include "ui/form1.h"
@@ -7,14 +9,36 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
+#include <cstdio>
 #include <filesystem>
 
 int main(int argc, char* argv[])
 {
+    logvane::CommandLine commandLine = logvane::readCommandLine(argc, argv);
+    switch (commandLine.request) {
+    case logvane::CommandLine::Request::Help:
+        std::fputs(logvane::helpText().c_str(), stdout);
+        return 0;
+    case logvane::CommandLine::Request::Version:
+        std::fputs(logvane::versionText().c_str(), stdout);
+        return 0;
+    case logvane::CommandLine::Request::Windows:
+        break;
+    }
+
+    int qtArgc = static_cast<int>(commandLine.forQt.size()) - 1;
     logvane::holdStartupMessages(); // no display: one line and status 1, not Qt's abort
-    QApplication app(argc, argv);
+    QApplication app(qtArgc, commandLine.forQt.data());
     logvane::releaseStartupMessages();
+    const logvane::Result<std::vector<std::filesystem::path>> files = logvane::filesNamed(
+        qtArgc, commandLine.forQt.data(), std::move(commandLine.filesAfterDashes));
+    if (!files) {
+        std::fprintf(stderr, "%s\n", qPrintable(files.error().message));
+        return 2;
+    }
+
     QApplication::setApplicationName(logvane::ApplicationTitle);
     QApplication::setWindowIcon(logvane::programIcon()); // message boxes too
     std::error_code error; // a working directory removed under the program: the picker says so
@@ -22,5 +46,7 @@ int main(int argc, char* argv[])
     logvane::Form1 form1(
         logvane::programDirectory(argc > 0 ? argv[0] : "", error ? "." : workingDirectory));
     form1.show();
+    if (!files->empty())
+        QTimer::singleShot(0, &form1, [&form1, &files] { form1.convertFiles(*files); });
     return QApplication::exec();
 }

@@ -38,15 +38,16 @@ Failure notEnoughMemory(const std::filesystem::path& ediPath)
                 .arg(shownPath(ediPath))};
 }
 
-QString confirmationOf(const ConvertedLog& log)
+namespace {
+
+// "157 contacts written, 4 of them without a band and 2 without a mode.": each number before its
+// own words.
+QString countsOf(const ConversionRun::RecordCounts& counts)
 {
-    const ConversionRun::RecordCounts& counts = log.counts;
     QString text
-        = QStringLiteral("ADI file saved in %1\n%2 %3 written")
-              .arg(shownPath(log.adifPath))
+        = QStringLiteral("%1 %2 written")
               .arg(counts.records)
               .arg(counts.records == 1 ? QStringLiteral("contact") : QStringLiteral("contacts"));
-    // "4 of them without a band and 2 without a mode": each number before its own words.
     const std::pair<std::size_t, const char*> lacking[]
         = {{counts.withoutBand, "without a band"}, {counts.withoutMode, "without a mode"}};
     QString joiner = QStringLiteral(", %1 of them %2");
@@ -57,6 +58,20 @@ QString confirmationOf(const ConvertedLog& log)
         joiner = QStringLiteral(" and %1 %2");
     }
     return text + u'.';
+}
+
+} // namespace
+
+QString confirmationOf(const ConvertedLog& log)
+{
+    return QStringLiteral("ADI file saved in %1\n%2")
+        .arg(shownPath(log.adifPath), countsOf(log.counts));
+}
+
+QString summaryOf(const ConvertedLog& log)
+{
+    return QStringLiteral("ADI file saved in %1: %2")
+        .arg(shownPath(log.adifPath), countsOf(log.counts));
 }
 
 } // namespace logvane

@@ -33,5 +33,7 @@ Failure notEnoughMemory(const std::filesystem::path& ediPath);
 // What the user is told of a job that was saved: "ADI file saved in " and the path, then a line
 // that counts the records written and, where there are any, those without a band or a mode.
 QString confirmationOf(const ConvertedLog& log);
+// The same on one line, for a message that tells of several jobs.
+QString summaryOf(const ConvertedLog& log);
 
 } // namespace logvane

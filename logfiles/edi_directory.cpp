@@ -19,6 +19,22 @@ bool isEdiFileName(const fs::path& name)
         [&lower](auto stored, char wanted) { return lower(stored) == wanted; });
 }
 
+Result<fs::path> ediFileNamed(const fs::path& name)
+{
+    if (!isEdiFileName(name))
+        return Failure {QStringLiteral("\"%1\" is not an EDI file: only files whose names end in "
+                                       ".edi are converted, each to the file of the same name "
+                                       "ending in .adi. Nothing was written.")
+                            .arg(shownPath(name))};
+    std::error_code error;
+    fs::path path = fs::absolute(name, error);
+    if (error)
+        return Failure {
+            QStringLiteral("Could not find the EDI file \"%1\": %2. Nothing was written.")
+                .arg(shownPath(name), QString::fromStdString(error.message()))};
+    return path;
+}
+
 Result<std::vector<fs::path>> ediFileNames(const fs::path& directory)
 {
     std::vector<fs::path> names;

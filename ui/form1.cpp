@@ -2,7 +2,9 @@
 
 #include "logfiles/comment.h"
 #include "logfiles/conversion_job.h"
+#include "logfiles/edi_directory.h"
 #include "logfiles/system_file.h"
+#include "ui/file_drop.h"
 #include "ui/form2.h"
 #include "ui/program_window.h"
 #include "ui/push_button.h"
@@ -10,12 +12,15 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QValidator>
 
 #include <limits>
+#include <optional>
 
 namespace logvane {
 namespace {
@@ -97,6 +102,10 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     Label2->hide(); // until the first conversion
     Text4->hide();
     Text3->setValidator(new OneLineComment(Text3));
+    setAcceptDrops(true);
+    for (QObject* takesDrops : {static_cast<QObject*>(Text1->viewport()),
+             static_cast<QObject*>(Text2->viewport()), static_cast<QObject*>(Text3)})
+        takesDrops->installEventFilter(this);
 
     // Screen readers name a control by its label.
     Label1->setBuddy(Text1);
@@ -127,48 +136,149 @@ void Form1::Form_Load()
         [this](const std::filesystem::path& name) { return convertPickedFile(name); }, notify_);
 }
 
+namespace {
+
+const QString TooLargeToShow
+    = QStringLiteral("The texts are too large to show here: there is not enough memory left.");
+
+// Marks a job as running for as long as it lasts, its messages included.
+class RunningJob
+{
+public:
+    explicit RunningJob(bool& running)
+        : running_(running)
+    {
+        running_ = true;
+    }
+    RunningJob(const RunningJob&) = delete;
+    RunningJob& operator=(const RunningJob&) = delete;
+    ~RunningJob() { running_ = false; }
+
+private:
+    bool& running_;
+};
+
+} // namespace
+
 // A file picked in the picker: loaded after the EDI text, converted with the comment, and saved.
 // The texts show the job once it is done; a failure is told and changes nothing.
 bool Form1::convertPickedFile(const std::filesystem::path& name)
 {
-    Result<ConvertedLog> log = convert(programDirectory_ / name);
+    const RunningJob running(jobRunning_);
+    const std::filesystem::path path = programDirectory_ / name;
+    Result<std::string> ediText = Text1->bytes();
+    Result<ConvertedLog> log = ediText ? convert(path, std::move(*ediText)) : ediText.error();
     if (!log) {
         notify_(MessageKind::Failure, log.error().message);
         return false;
     }
-    notify_(MessageKind::Confirmation, showJob(std::move(*log)));
+    const QString confirmation = confirmationOf(*log);
+    const bool shown = showJob(std::move(*log));
+    notify_(
+        MessageKind::Confirmation, shown ? confirmation : confirmation + u'\n' + TooLargeToShow);
     return true;
 }
 
-Result<ConvertedLog> Form1::convert(const std::filesystem::path& ediPath)
+void Form1::convertFiles(const std::vector<std::filesystem::path>& files)
+{
+    if (jobRunning_) {
+        notify_(MessageKind::Failure,
+            QStringLiteral("A job is running: give the files again once it has ended."));
+        return;
+    }
+    const RunningJob running(jobRunning_);
+    QStringList told;
+    bool failed = false;
+    std::optional<ConvertedLog> last; // saved: shown once all are done
+    for (const std::filesystem::path& file : files) {
+        const Result<std::filesystem::path> path = ediFileNamed(file);
+        Result<ConvertedLog> log = path ? convert(*path, {}) : path.error();
+        failed = failed || !log;
+        if (!log) {
+            told.append(log.error().message);
+            continue;
+        }
+        told.append(files.size() == 1 ? confirmationOf(*log) : summaryOf(*log));
+        last = std::move(*log);
+    }
+    if (last && !showJob(std::move(*last)))
+        told.append(TooLargeToShow);
+    notify_(failed ? MessageKind::Failure : MessageKind::Confirmation, told.join(u'\n'));
+}
+
+Result<ConvertedLog> Form1::convert(const std::filesystem::path& ediPath, std::string ediText)
 {
     try {
-        Result<std::string> ediText = Text1->bytes();
-        if (!ediText)
-            return ediText.error();
-        return convertEdiFile(ediPath, std::move(*ediText), Text3->text());
+        return convertEdiFile(ediPath, std::move(ediText), Text3->text());
     } catch (const std::bad_alloc&) {
         return notEnoughMemory(ediPath);
     }
 }
 
-// Shows a saved job in the windows and gives its confirmation. Texts too large for the memory
-// left are not shown, and the user is told so, with the file saved all the same.
-QString Form1::showJob(ConvertedLog log)
+// Shows a saved job in the windows. Texts too large for the memory left are not shown: false.
+bool Form1::showJob(ConvertedLog log)
 {
-    QString confirmation = confirmationOf(log);
     Text4->setText(shownPath(log.ediPath));
     Label2->show();
     try {
         Text1->setBytes(std::move(log.ediText));
         Text2->setBytes(std::move(log.adifText));
+        return true;
     } catch (const std::bad_alloc&) {
         Text1->setBytes({});
         Text2->setBytes({});
-        confirmation += QStringLiteral("\nThe texts are too large to show here: there is not "
-                                       "enough memory left.");
+        return false;
     }
-    return confirmation;
+}
+
+// Files dropped from a file manager, anywhere on the window, are converted as if named on the
+// command line. Text dropped into a text field is inserted, as typed. While a job runs (its
+// message is open) no drop is taken.
+bool Form1::takesDrop(QDropEvent* event) const
+{
+    return !jobRunning_ && !droppedFiles(event->mimeData()).empty();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (takesDrop(event))
+        event->acceptProposedAction();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (takesDrop(event))
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    if (!takesDrop(event))
+        return;
+    event->acceptProposedAction();
+    convertFiles(droppedFiles(event->mimeData()));
+}
+
+// The text areas and the comment take drops of their own: files dropped on them come here.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* const drop = static_cast<QDropEvent*>(event);
+        if (droppedFiles(drop->mimeData()).empty())
+            break; // text, inserted as typed
+        if (event->type() == QEvent::Drop)
+            dropEvent(drop);
+        else
+            dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+        return true;
+    }
+    default:
+        break;
+    }
+    return ProgramWindow::eventFilter(watched, event);
 }
 
 // Quit

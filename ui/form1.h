@@ -6,7 +6,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +24,9 @@ class TextArea;
 // The main window. It holds everything that lasts: the EDI text (Text1), the ADIF text (Text2),
 // the comment (Text3) and the path of the last loaded EDI file (Text4, hidden). New and Open show
 // the file picker; a file picked there is loaded, converted and saved as one job, and the window
-// shows its texts only once the job has succeeded, so that a failed job changes nothing.
+// shows its texts only once the job has succeeded, so that a failed job changes nothing. Files
+// named on the command line or dropped on the window are converted the same way, each as if
+// picked after New.
 class Form1 : public ProgramWindow
 {
     Q_OBJECT
@@ -45,8 +52,17 @@ public:
 
     Form2& picker() const { return *form2_; }
 
+    // Converts each file, in turn, as a job of its own, as if the user had pressed New and picked
+    // it; the windows show the last job saved, and one message tells of them all. A failed file
+    // changes nothing and stops no other.
+    void convertFiles(const std::vector<std::filesystem::path>& files);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -54,12 +70,14 @@ private:
     void Command3_Click();
     void Command5_Click();
     bool convertPickedFile(const std::filesystem::path& name);
-    Result<ConvertedLog> convert(const std::filesystem::path& ediPath);
-    QString showJob(ConvertedLog log);
+    Result<ConvertedLog> convert(const std::filesystem::path& ediPath, std::string ediText);
+    bool showJob(ConvertedLog log);
+    bool takesDrop(QDropEvent* event) const;
 
     const std::filesystem::path programDirectory_;
     const Notify notify_;
     std::unique_ptr<Form2> form2_;
+    bool jobRunning_ = false; // so that a drop never starts a job inside another
 };
 
 } // namespace logvane

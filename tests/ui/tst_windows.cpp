@@ -11,14 +11,17 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTest>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <filesystem>
 #include <functional>
@@ -36,6 +39,7 @@ const QByteArray Log144 = "[REG1TEST;1]\r\n130803;1159;Q9ZZ;3;59;000;59;000;;JO0
                           "130803;1230;Q0MN;2;599;1003;579;016;DA;JO01CK;80;;;;\r\n"
                           "130803;1245;Q3EQO;6;59;1004;;;;JN99EQ;2;;;;\r\n";
 const QByteArray Log432 = "PBand=432 MHz\n130803;1300;Q3XY;1;55;003;59;040;;JO01AA;9;;;;\n";
+const QByteArray Log432AsLoaded = QByteArray(Log432).replace("\n", "\r\n");
 
 namespace fs = std::filesystem;
 
@@ -549,6 +553,101 @@ private slots:
             QVERIFY2(
                 form->Text4->text() == shownPath(path(target)) && !picker().isVisible(), c.cause);
         }
+    }
+
+    // Files named on the command line are converted each as if picked after New, in order; one
+    // message tells of them all, and a failed file changes nothing and stops no other.
+    void filesGivenToTheProgramAreConvertedInTurn()
+    {
+        const struct
+        {
+            const char* name;
+            std::vector<std::string> named, saved;
+            std::string shown; // the path of the EDI file the windows show, empty for none
+        } cases[] = {
+            {"one", {"a.edi"}, {"a.adi"}, "sub/a.edi"},
+            {"failing in the middle",
+                {"a.edi", "missing.edi", "notes.txt", "folder.edi", "with blank.EDI"},
+                {"a.adi", "with blank.adi"}, "sub/with blank.EDI"},
+            {"relative", {"../sub/a.edi"}, {"a.adi"}, "elsewhere/../sub/a.edi"},
+            {"none taken", {"notes.txt"}, {}, ""},
+        };
+        for (const auto& c : cases) {
+            form.reset();
+            fs::remove_all(dir->path());
+            fs::create_directories(path("sub/folder.edi"));
+            fs::create_directory(path("elsewhere"));
+            start();
+            for (const char* name : {"a.edi", "with blank.EDI", "notes.txt"})
+                writeLog(std::string("sub/") + name, Log432);
+            form->Text1->setBytes("before\r\n");
+            const fs::path working = fs::current_path();
+            fs::current_path(path("elsewhere"));
+            std::vector<fs::path> files;
+            for (const std::string& name : c.named)
+                files.push_back(name.starts_with('.') ? fs::path(name) : path("sub/" + name));
+            form->convertFiles(files);
+            fs::current_path(working);
+
+            QVERIFY2(messages.size() == 1, c.name);
+            // One line a file; one file alone gets the confirmation of a pick, on two lines.
+            const std::size_t lines = c.named.size() == 1 && !c.saved.empty() ? 2 : c.named.size();
+            QVERIFY2(std::size_t(messages[0].text.count(u'\n')) + 1 == lines, c.name);
+            QVERIFY2(messages[0].kind
+                    == (c.saved.size() == c.named.size() ? MessageKind::Confirmation
+                                                         : MessageKind::Failure),
+                c.name);
+            std::vector<std::string> written;
+            for (const auto& entry : fs::recursive_directory_iterator(dir->path())) {
+                if (entry.path().extension() == ".adi") {
+                    written.push_back(entry.path().filename().string());
+                    QCOMPARE(contents(entry.path()), expectedAdif(Log432AsLoaded));
+                }
+            }
+            std::sort(written.begin(), written.end());
+            QVERIFY2(written == c.saved, c.name);
+            QVERIFY2(bytesOf(form->Text1)
+                    == (c.shown.empty() ? QByteArray("before\r\n") : Log432AsLoaded),
+                c.name);
+            QVERIFY2(form->Text4->text()
+                    == (c.shown.empty() ? QStringLiteral("Text4") : shownPath(path(c.shown))),
+                c.name);
+        }
+    }
+
+    // Files dropped anywhere on the window are converted as if named; text dropped into a text
+    // area is inserted, as typed.
+    void droppedFilesAreConverted()
+    {
+        writeLog("a.edi", Log432);
+        QMimeData files;
+        // As a file manager sends it: the name's bytes percent-encoded, "\xE9" of the folder too.
+        files.setUrls({QUrl(QStringLiteral("file://")
+            + QString::fromLatin1(QByteArray(path("a.edi").c_str()).toPercentEncoding("/")))});
+        QMimeData text;
+        text.setText(QStringLiteral("dropped text"));
+        for (QWidget* target : {static_cast<QWidget*>(form->Text1->viewport()),
+                 static_cast<QWidget*>(form->Text2->viewport()), static_cast<QWidget*>(form->Text3),
+                 static_cast<QWidget*>(form.get())}) {
+            messages.clear();
+            fs::remove(path("a.adi"));
+            form->Text1->setBytes({});
+            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(target, &drop);
+            QCOMPARE(messages.size(), 1u);
+            QCOMPARE(contents(path("a.adi")), expectedAdif(Log432AsLoaded));
+            QCOMPARE(form->Text3->text(), QStringLiteral("Thank you for the QSO"));
+        }
+        form->Text1->setBytes({});
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &text, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(form->Text1->viewport(), &enter);
+        QDropEvent drop({5, 5}, Qt::CopyAction, &text, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(form->Text1->viewport(), &drop);
+        QCOMPARE(bytesOf(form->Text1), QByteArray("dropped text"));
+        QCOMPARE(messages.size(), 1u);
     }
 };
 
