@@ -115,9 +115,9 @@ void Form1::Form_Load()
 // The texts show the job once it is done; a failure is told and changes nothing.
 bool Form1::convertPickedFile(const EdiFileName& file)
 {
-    const Result<std::string_view> ediText = Text1->bytes();
+    Result<std::string> ediText = Text1->bytes();
     Result<ConvertedLog> log = ediText
-        ? convertEdiFile(programDirectory_, file, std::string(*ediText), Text3->text())
+        ? convertEdiFile(programDirectory_, file, std::move(*ediText), Text3->text())
         : ediText.error();
     if (!log) {
         notify_(MessageKind::Failure, log.error().message);
