@@ -2,11 +2,17 @@
 
 #include "logfiles/code_page.h"
 
+#include <QLabel>
+#include <QLocale>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 namespace logvane {
@@ -23,14 +29,16 @@ constexpr qsizetype FullBlock = 2048;
 constexpr qsizetype PieceLength = 4096;
 
 // Opens a block that goes on with the line of the block before it. A word joiner is invisible and
-// no code page has it, so it can be told from the text; where an edit has joined two blocks it
-// stands inside one, and is dropped there too.
+// no code page has it, so in an area of pieces, which is read-only, it can only be this mark.
 constexpr char16_t ContinuationMark = u'\u2060';
 
 constexpr qsizetype ChunkLength = 64 * 1024;
 
-} // namespace
-
+// The characters that show `bytes`, handed to `take` a chunk of some thousands at a time: CR LF is
+// a line separator; every 64 lines, or once a paragraph holds a few thousand characters, a
+// paragraph separator starts the next block instead. A line longer than the text layout can take
+// in one piece goes on in further blocks, each opened by the mark, which looks like the wrap it
+// replaces. A lone CR or LF shows as its control picture.
 void forEachDisplayChunk(std::string_view bytes, const std::function<void(const QString&)>& take)
 {
     const auto& characters = codepage::inUse().characters();
@@ -72,9 +80,52 @@ void forEachDisplayChunk(std::string_view bytes, const std::function<void(const 
         take(QString::fromRawData(reinterpret_cast<const QChar*>(chunk.data()), used));
 }
 
+// Whether `bytes` hold a line, between CR LFs, of more than `length` bytes: one that is shown in
+// pieces.
+bool holdsLineLongerThan(std::string_view bytes, std::size_t length)
+{
+    for (std::size_t lineStart = 0;;) {
+        const std::size_t lineEnd = bytes.find("\r\n", lineStart);
+        if ((lineEnd == std::string_view::npos ? bytes.size() : lineEnd) - lineStart > length)
+            return true;
+        if (lineEnd == std::string_view::npos)
+            return false;
+        lineStart = lineEnd + 2;
+    }
+}
+
+// The characters of the document from `from` to `to` as a person reads them: each line end, a
+// paragraph or a line separator, as "\n", everything else as it is. Where the document is in
+// `pieces`, a block opened by the mark goes on with the line before it, and the mark is no
+// character of the text; in an editable area a word joiner is what the user typed.
+QString plainTextBetween(const QTextDocument& document, int from, int to, bool pieces)
+{
+    QString text;
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        const QString characters = block.text();
+        const bool continues = pieces && characters.startsWith(QChar(ContinuationMark));
+        if (block.position() > from && !continues)
+            text += u'\n'; // the separator before this block is selected
+        const qsizetype start = std::max(from - block.position(), 0);
+        const qsizetype end = std::min<qsizetype>(to - block.position(), characters.size());
+        for (qsizetype i = start; i < end; ++i) {
+            const QChar character = characters[i];
+            if (character == QChar::LineSeparator)
+                text += u'\n';
+            else if (!(continues && i == 0))
+                text += character;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 TextArea::TextArea(const QString& contentName, QWidget* parent)
     : QPlainTextEdit(parent)
     , contentName_(contentName)
+    , longLineNote_(new QLabel(this))
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,10 +133,26 @@ TextArea::TextArea(const QString& contentName, QWidget* parent)
     setTabChangesFocus(true);
     connect(
         document(), &QTextDocument::contentsChanged, this, [this] { bytesAreCurrent_ = false; });
+
+    // In the area's own window colours, which the palette keeps readable in light and dark themes.
+    longLineNote_->setText(QStringLiteral("Read only: a line here is longer than %1 characters.")
+                               .arg(QLocale(QLocale::English).toString(PieceLength)));
+    longLineNote_->setWordWrap(true);
+    longLineNote_->setAutoFillBackground(true);
+    longLineNote_->setContentsMargins(4, 2, 4, 2);
+    longLineNote_->hide();
 }
 
 void TextArea::setBytes(std::string bytes)
 {
+    // An edit next to a piece boundary would meet the mark, or join the pieces into a block too
+    // large to lay out; no contest log has such a line, so it is shown, and not edited.
+    const bool pieces = holdsLineLongerThan(bytes, PieceLength);
+    setReadOnly(pieces);
+    if (pieces) // still read with the keyboard, to select and copy
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    showLongLineNote(pieces);
+
     // Filled as setPlainText() fills it, a chunk at a time, so that no copy of the whole text is
     // made beside the document.
     QTextDocument* const document = this->document();
@@ -113,9 +180,10 @@ Result<std::string> TextArea::bytes()
     return bytes_;
 }
 
-// The document keeps a line break as a paragraph separator between blocks (Enter) or a line
-// separator inside one (Shift+Enter); both are a line end, CR LF. Read block by block from the
-// document's raw characters: QTextDocument::toPlainText() would turn no-break spaces into spaces.
+// Only an editable area is ever read back, and it holds no pieces: the document keeps a line
+// break as a paragraph separator between blocks (Enter) or a line separator inside one
+// (Shift+Enter); both are a line end, CR LF. Read block by block from the document's raw
+// characters: QTextDocument::toPlainText() would turn no-break spaces into spaces.
 Result<std::string> TextArea::bytesOfDocument() const
 {
     const codepage::CodePage& codePage = codepage::inUse();
@@ -123,16 +191,13 @@ Result<std::string> TextArea::bytesOfDocument() const
     bytes.reserve(static_cast<std::size_t>(document()->characterCount()));
     qsizetype line = 1;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        const bool continues = text.startsWith(QChar(ContinuationMark));
-        if (block != document()->begin() && !continues) {
+        if (block != document()->begin()) {
             bytes += "\r\n";
             ++line;
         }
+        const QString text = block.text();
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t character = text[i].unicode();
-            if (character == ContinuationMark)
-                continue;
             if (character == QChar::LineSeparator) {
                 bytes += "\r\n";
                 ++line;
@@ -148,11 +213,38 @@ Result<std::string> TextArea::bytesOfDocument() const
     return bytes;
 }
 
+// Qt's own copy would offer HTML and rich text beside the plain text, and its plain text turns
+// no-break spaces into spaces.
 QMimeData* TextArea::createMimeDataFromSelection() const
 {
-    QMimeData* const data = QPlainTextEdit::createMimeDataFromSelection();
-    data->setText(data->text().remove(QChar(ContinuationMark)));
-    return data;
+    const QTextCursor selection = textCursor();
+    auto data = std::make_unique<QMimeData>(); // the clipboard or the drag takes it
+    data->setText(plainTextBetween(
+        *document(), selection.selectionStart(), selection.selectionEnd(), isReadOnly()));
+    return data.release();
+}
+
+void TextArea::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    placeLongLineNote();
+}
+
+void TextArea::showLongLineNote(bool shown)
+{
+    longLineNote_->setVisible(shown);
+    setAccessibleDescription(shown ? longLineNote_->text() : QString());
+    placeLongLineNote();
+}
+
+// Along the bottom edge, in a margin of its own, so that it covers no text.
+void TextArea::placeLongLineNote()
+{
+    const QRect inside = contentsRect();
+    const int height
+        = longLineNote_->isVisibleTo(this) ? longLineNote_->heightForWidth(inside.width()) : 0;
+    setViewportMargins(0, 0, 0, height);
+    longLineNote_->setGeometry(inside.left(), inside.bottom() + 1 - height, inside.width(), height);
 }
 
 } // namespace logvane

@@ -5,9 +5,9 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-#include <functional>
 #include <string>
-#include <string_view>
+
+class QLabel;
 
 namespace logvane {
 
@@ -15,6 +15,10 @@ namespace logvane {
 // While the user has not changed it, the bytes it was given are the bytes it gives back; after an
 // edit, the document's characters are turned into bytes once, when the bytes are asked for, and
 // CR LF ends every line. No scroll bars; lines wrap at the area's width; Tab moves the focus on.
+//
+// A line longer than the text layout can take in one block is shown in pieces. An area holding
+// such a line is read-only and says so in a note along its bottom edge, so that no edit can meet
+// a piece boundary; it gives back exactly the bytes it was given.
 class TextArea : public QPlainTextEdit
 {
 public:
@@ -22,27 +26,25 @@ public:
     TextArea(const QString& contentName, QWidget* parent);
 
     // The bytes the area holds, or the failure for a typed character the code page has no byte
-    // for. A copy: the caller appends a file to it.
+    // for. A copy: the first call after an edit encodes the whole document.
     Result<std::string> bytes();
+    // Shows `bytes`; the area is editable unless they hold a line too long to edit.
     void setBytes(std::string bytes);
 
 protected:
-    // Copies leave out the marks of long lines' display pieces.
+    // Plain text only: the characters as they are, a line end as "\n", no marks of the pieces.
     QMimeData* createMimeDataFromSelection() const override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     Result<std::string> bytesOfDocument() const;
+    void showLongLineNote(bool shown);
+    void placeLongLineNote();
 
     const QString contentName_;
+    QLabel* const longLineNote_;
     std::string bytes_; // what the area holds, while `bytesAreCurrent_`
     bool bytesAreCurrent_ = true;
 };
-
-// The characters that show `bytes`, handed to `take` a chunk of some thousands at a time: CR LF is
-// a line separator; every 64 lines, or once a paragraph holds a few thousand characters, a
-// paragraph separator starts the next block instead. A line longer than the text layout can take
-// in one piece goes on in further blocks, each opened by an invisible mark, which looks like the
-// wrap it replaces. A lone CR or LF shows as its control picture.
-void forEachDisplayChunk(std::string_view bytes, const std::function<void(const QString&)>& take);
 
 } // namespace logvane

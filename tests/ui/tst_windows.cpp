@@ -74,7 +74,7 @@ QByteArray expectedAdif(const QByteArray& ediBytes, const char* comment = "Thank
 QByteArray bytesOf(TextArea* area)
 {
     const Result<std::string> bytes = area->bytes();
-    return bytes ? QByteArray(bytes->data(), qsizetype(bytes->size())) : QByteArray("(failed)");
+    return bytes ? QByteArray::fromStdString(*bytes) : QByteArray("(failed)");
 }
 
 struct Message
@@ -289,16 +289,25 @@ private slots:
         QByteArray longLine(100'000, 'x'); // many display pieces
         for (qsizetype i = 0; i < longLine.size(); i += 7)
             longLine[i] = ';';
-        const QByteArray originals[]
-            = {lines, lines + "no end", awkward + "\r\n", "first\r\n" + longLine + "\r\nlast"};
-        for (const QByteArray& original : originals) {
+        const struct
+        {
+            QByteArray original;
+            bool editable;
+        } cases[] = {{lines, true}, {lines + "no end", true}, {awkward + "\r\n", true},
+            {"first\r\n" + longLine + "\r\nlast", false}};
+        for (const auto& [original, editable] : cases) {
             form->Text1->setBytes(original.toStdString());
             QCOMPARE(bytesOf(form->Text1), original);
             form->Text1->moveCursor(QTextCursor::Start); // an edit on the first line
             QTest::keyClick(form->Text1, Qt::Key_X);
+            QCOMPARE(bytesOf(form->Text1), editable ? "x" + original : original);
             QTest::keyClick(form->Text1, Qt::Key_Backspace);
             QCOMPARE(bytesOf(form->Text1), original);
         }
+        // New makes the area of the long line editable again.
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QTest::keyClick(form->Text1, Qt::Key_X);
+        QCOMPARE(bytesOf(form->Text1), QByteArray("x"));
         // A CR or an LF that ends no line is shown as such, and given back while not edited.
         form->Text1->setBytes("a\rb\nc\r");
         QCOMPARE(form->Text1->document()->toRawText(), QStringLiteral("a\u240Db\u240Ac\u240D"));
