@@ -40,6 +40,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication::setApplicationName(logvane::ApplicationTitle);
+    // The installed desktop entry's id, so that a desktop takes the windows for its menu entry's.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavren.logvane"));
     QApplication::setWindowIcon(logvane::programIcon()); // message boxes too
     std::error_code error; // a working directory removed under the program: the picker says so
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);

@@ -2,9 +2,10 @@
 # Installs the Debian packages a command needs, and of those only the ones that are missing, so
 # running it again costs nothing.
 #
-#   setup.sh run    building and running the program (the default)
-#   setup.sh test   that, and the tests and benchmarks
-#   setup.sh ci     that, and the formatting check and the fuzz target
+#   setup.sh run      building and running the program (the default)
+#   setup.sh test     that, and the tests and benchmarks
+#   setup.sh ci       that, and the formatting check and the fuzz target
+#   setup.sh package  building the program, its Debian package, and the package's checks
 set -euo pipefail
 
 packages=(
@@ -16,8 +17,17 @@ case "${1:-run}" in
     run) ;;
     test) packages+=(libgtest-dev libbenchmark-dev xvfb xauth) ;;
     ci) packages+=(libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-dev clang-format) ;;
+    package)
+        packages+=(
+            dpkg-dev file           # CPack's Depends from the program's libraries (dpkg-shlibdeps)
+            lintian                 # Debian's checks of the package
+            desktop-file-utils      # desktop-file-validate
+            appstream               # appstreamcli, for the software centre's metadata
+            shared-mime-info        # update-mime-database, for the type of EDI logs
+        )
+        ;;
     *)
-        echo "usage: $0 [run|test|ci]" >&2
+        echo "usage: $0 [run|test|ci|package]" >&2
         exit 2
         ;;
 esac
