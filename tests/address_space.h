@@ -9,17 +9,10 @@ namespace logvane::testing {
 
 // Whether address-space limits can be set here: AddressSanitizer's shadow takes terabytes of
 // addresses, so under it they cannot.
-constexpr bool AddressSpaceCanBeLimited =
-#if defined(__SANITIZE_ADDRESS__)
-    false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    false;
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool AddressSpaceCanBeLimited = false;
 #else
-    true;
-#endif
-#else
-    true;
+constexpr bool AddressSpaceCanBeLimited = true;
 #endif
 
 // Lets this process take at most `more` bytes of addresses beyond those it holds now, as a machine

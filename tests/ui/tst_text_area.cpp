@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTextDocument>
 
 #include <memory>
 #include <optional>
@@ -243,13 +244,22 @@ private slots:
         }
     }
 
-    // A line longer than a display piece makes the area read-only; a lone CR is a character.
+    // A line longer than a display piece makes the area read-only; a lone CR is a character. An
+    // edit and its undoing give back every byte.
     void readOnlyWhileALineIsLongerThanAPiece_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("editable");
         const QByteArray piece(4096, ';');
+        QByteArray lines;
+        for (int line = 0; line < 150; ++line) // more lines than one block of the display
+            lines += "line " + QByteArray::number(line) + "\r\n";
         QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("lines of several blocks") << lines + "no end" << true;
+        // NUL, controls, the unassigned bytes, no-break and soft hyphen, markup characters.
+        QTest::newRow("awkward bytes")
+            << QByteArray("\x00\x01\x09\x0B\x0C\x7F\x80\x81\x8D\x9D\xA0\xAD\xFF \"'<>&\\;\r\n", 23)
+            << true;
         QTest::newRow("a piece") << piece << true;
         QTest::newRow("a piece and a byte") << piece + "x" << false;
         QTest::newRow("pieces on lines of their own") << piece + "\r\n" + piece + "\r\n" << true;
@@ -265,6 +275,16 @@ private slots:
         QCOMPARE(note()->isVisible(), !editable);
         QTest::keyClick(area.get(), Qt::Key_X);
         QCOMPARE(bytesOf(*area), editable ? "x" + bytes : bytes);
+        QTest::keyClick(area.get(), Qt::Key_Backspace);
+        QCOMPARE(bytesOf(*area), bytes);
+    }
+
+    // A CR or an LF that ends no line is shown as its control picture, and given back unedited.
+    void aLoneCrOrLfIsShownAsSuch()
+    {
+        area->setBytes("a\rb\nc\r");
+        QCOMPARE(area->document()->toRawText(), QStringLiteral("a\u240Db\u240Ac\u240D"));
+        QCOMPARE(bytesOf(*area), QByteArray("a\rb\nc\r"));
     }
 
     // Faults once seen: a word joiner pasted into a call vanished, a no-break space was copied as

@@ -278,42 +278,6 @@ private slots:
         QVERIFY(!form->isVisible() && !picker().isVisible());
     }
 
-    void textAreasGiveBackTheirBytesAfterAnEdit()
-    {
-        QByteArray lines;
-        for (int line = 0; line < 150; ++line) // more lines than one block of the display
-            lines += "line " + QByteArray::number(line) + "\r\n";
-        // NUL, controls, the unassigned bytes, no-break and soft hyphen, markup characters.
-        const QByteArray awkward(
-            "\x00\x01\x09\x0B\x0C\x7F\x80\x81\x8D\x9D\xA0\xAD\xFF \"'<>&\\;", 21);
-        QByteArray longLine(100'000, 'x'); // many display pieces
-        for (qsizetype i = 0; i < longLine.size(); i += 7)
-            longLine[i] = ';';
-        const struct
-        {
-            QByteArray original;
-            bool editable;
-        } cases[] = {{lines, true}, {lines + "no end", true}, {awkward + "\r\n", true},
-            {"first\r\n" + longLine + "\r\nlast", false}};
-        for (const auto& [original, editable] : cases) {
-            form->Text1->setBytes(original.toStdString());
-            QCOMPARE(bytesOf(form->Text1), original);
-            form->Text1->moveCursor(QTextCursor::Start); // an edit on the first line
-            QTest::keyClick(form->Text1, Qt::Key_X);
-            QCOMPARE(bytesOf(form->Text1), editable ? "x" + original : original);
-            QTest::keyClick(form->Text1, Qt::Key_Backspace);
-            QCOMPARE(bytesOf(form->Text1), original);
-        }
-        // New makes the area of the long line editable again.
-        QTest::mouseClick(form->Command5, Qt::LeftButton);
-        QTest::keyClick(form->Text1, Qt::Key_X);
-        QCOMPARE(bytesOf(form->Text1), QByteArray("x"));
-        // A CR or an LF that ends no line is shown as such, and given back while not edited.
-        form->Text1->setBytes("a\rb\nc\r");
-        QCOMPARE(form->Text1->document()->toRawText(), QStringLiteral("a\u240Db\u240Ac\u240D"));
-        QCOMPARE(bytesOf(form->Text1), QByteArray("a\rb\nc\r"));
-    }
-
     void newThenPickConvertsAndSavesThatFileAlone()
     {
         writeLog("CONTEST.EDI", Log144);
