@@ -165,9 +165,7 @@ private:
 bool Form1::convertPickedFile(const std::filesystem::path& name)
 {
     const RunningJob running(jobRunning_);
-    const std::filesystem::path path = programDirectory_ / name;
-    Result<std::string> ediText = Text1->bytes();
-    Result<ConvertedLog> log = ediText ? convert(path, std::move(*ediText)) : ediText.error();
+    Result<ConvertedLog> log = convert(programDirectory_ / name, AfterTheEdiText::Yes);
     if (!log) {
         notify_(MessageKind::Failure, log.error().message);
         return false;
@@ -192,7 +190,7 @@ void Form1::convertFiles(const std::vector<std::filesystem::path>& files)
     std::optional<ConvertedLog> last; // saved: shown once all are done
     for (const std::filesystem::path& file : files) {
         const Result<std::filesystem::path> path = ediFileNamed(file);
-        Result<ConvertedLog> log = path ? convert(*path, {}) : path.error();
+        Result<ConvertedLog> log = path ? convert(*path, AfterTheEdiText::No) : path.error();
         failed = failed || !log;
         if (!log) {
             told.append(log.error().message);
@@ -206,9 +204,16 @@ void Form1::convertFiles(const std::vector<std::filesystem::path>& files)
     notify_(failed ? MessageKind::Failure : MessageKind::Confirmation, told.join(u'\n'));
 }
 
-Result<ConvertedLog> Form1::convert(const std::filesystem::path& ediPath, std::string ediText)
+Result<ConvertedLog> Form1::convert(const std::filesystem::path& ediPath, AfterTheEdiText after)
 {
     try {
+        std::string ediText;
+        if (after == AfterTheEdiText::Yes) {
+            Result<std::string> typed = Text1->bytes();
+            if (!typed)
+                return typed.error();
+            ediText = std::move(*typed);
+        }
         return convertEdiFile(ediPath, std::move(ediText), Text3->text());
     } catch (const std::bad_alloc&) {
         return notEnoughMemory(ediPath);
@@ -234,7 +239,7 @@ bool Form1::showJob(ConvertedLog log)
 // Files dropped from a file manager, anywhere on the window, are converted as if named on the
 // command line. Text dropped into a text field is inserted, as typed. While a job runs (its
 // message is open) no drop is taken.
-bool Form1::takesDrop(QDropEvent* event) const
+bool Form1::takesDrop(const QDropEvent* event) const
 {
     return !jobRunning_ && !droppedFiles(event->mimeData()).empty();
 }
@@ -253,10 +258,11 @@ void Form1::dragMoveEvent(QDragMoveEvent* event)
 
 void Form1::dropEvent(QDropEvent* event)
 {
-    if (!takesDrop(event))
+    const std::vector<std::filesystem::path> files = droppedFiles(event->mimeData());
+    if (files.empty())
         return;
     event->acceptProposedAction();
-    convertFiles(droppedFiles(event->mimeData()));
+    convertFiles(files); // which refuses them, with a message, while a job runs
 }
 
 // The text areas and the comment take drops of their own: files dropped on them come here.

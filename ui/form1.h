@@ -70,9 +70,10 @@ private:
     void Command3_Click();
     void Command5_Click();
     bool convertPickedFile(const std::filesystem::path& name);
-    Result<ConvertedLog> convert(const std::filesystem::path& ediPath, std::string ediText);
+    enum class AfterTheEdiText { No, Yes }; // a pick after Open adds to it; New empties it first
+    Result<ConvertedLog> convert(const std::filesystem::path& ediPath, AfterTheEdiText after);
     bool showJob(ConvertedLog log);
-    bool takesDrop(QDropEvent* event) const;
+    bool takesDrop(const QDropEvent* event) const;
 
     const std::filesystem::path programDirectory_;
     const Notify notify_;
