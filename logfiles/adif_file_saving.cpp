@@ -33,7 +33,8 @@ bool writeAll(int descriptor, std::string_view bytes)
     return true;
 }
 
-// A new hidden file beside `target`, named after it, that nobody else has opened.
+// A new hidden file beside `target`, named after it, that nobody else has opened; `part` names it
+// once it is made.
 int createPartFile(const fs::path& target, fs::path& part)
 {
     static constexpr std::string_view Letters = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -44,9 +45,11 @@ int createPartFile(const fs::path& target, fs::path& part)
         std::string name = "." + target.filename().native() + ".";
         for (int i = 0; i < 8; ++i)
             name += Letters[letter(random)];
-        part = target.parent_path() / name;
+        const fs::path tried = target.parent_path() / name;
         // Made as any new file is made, for the umask to shape; given the older file's mode below.
-        const int descriptor = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int descriptor = ::open(tried.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0)
+            part = tried;
         if (descriptor >= 0 || errno != EEXIST)
             return descriptor;
     }
