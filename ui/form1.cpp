@@ -246,8 +246,7 @@ bool Form1::takesDrop(const QDropEvent* event) const
 
 void Form1::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (takesDrop(event))
-        event->acceptProposedAction();
+    dragMoveEvent(event); // an entering drag is taken as a moving one
 }
 
 void Form1::dragMoveEvent(QDragMoveEvent* event)
