@@ -1,11 +1,14 @@
 #include "app/display_guard.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -30,20 +33,52 @@ void restoreStderr()
 #endif
 }
 
+// What Qt said while it started that tells why it could not: a display that its X11 or Wayland
+// plugin could not reach, or the platform plugins it could not find or load.
+bool displayUnreachable = false;
+QStringList pluginReasons;
+
 void holdingHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    const std::string_view category = context.category ? context.category : "";
     if (type != QtFatalMsg) {
+        displayUnreachable = displayUnreachable || category.starts_with("qt.qpa.xcb")
+            || category.starts_with("qt.qpa.wayland");
+        if (category == "qt.qpa.plugin")
+            pluginReasons.append(message);
         qtHandler(type, context, message); // into the held text, in order with libxcb's own
         return;
     }
     // Qt's only fatal message while the application object is built is that no platform plugin
-    // could open its display.
+    // could be started. For want of a display the user needs no more than that; a plugin that is
+    // missing or broken (a mistyped QT_QPA_PLATFORM, say) is told in Qt's words, with the plugins
+    // there are.
     restoreStderr();
-    std::fputs("logvane needs a desktop session: no X11 or Wayland display was found\n", stderr);
+    if (displayUnreachable || pluginReasons.isEmpty()) {
+        std::fputs(
+            "logvane needs a desktop session: no X11 or Wayland display was found\n", stderr);
+    } else {
+        std::fprintf(stderr, "logvane could not start its windows: %s\n",
+            qPrintable(pluginReasons.join(QStringLiteral("; "))));
+        const qsizetype available = message.indexOf(QStringLiteral("Available platform plugins"));
+        if (available >= 0)
+            std::fprintf(stderr, "%s\n", qPrintable(message.mid(available).trimmed()));
+    }
     std::_Exit(1); // the application object is half built: no destructor may run on it
 }
 
 } // namespace
+
+void openClosedStandardStreams()
+{
+#ifdef Q_OS_UNIX
+    // open() gives the lowest free number: the closed stream's, taken in order.
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) < 0)
+            ::open("/dev/null", O_RDWR);
+    }
+#endif
+}
 
 void holdStartupMessages()
 {

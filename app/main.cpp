@@ -16,8 +16,13 @@
 
 int main(int argc, char* argv[])
 {
-    logvane::CommandLine commandLine = logvane::readCommandLine(argc, argv);
-    switch (commandLine.request) {
+    logvane::openClosedStandardStreams();
+    logvane::Result<logvane::CommandLine> commandLine = logvane::readCommandLine(argc, argv);
+    if (!commandLine) {
+        std::fprintf(stderr, "%s\n", qPrintable(commandLine.error().message));
+        return 2;
+    }
+    switch (commandLine->request) {
     case logvane::CommandLine::Request::Help:
         std::fputs(logvane::helpText().c_str(), stdout);
         return 0;
@@ -28,16 +33,10 @@ int main(int argc, char* argv[])
         break;
     }
 
-    int qtArgc = static_cast<int>(commandLine.forQt.size()) - 1;
+    int qtArgc = static_cast<int>(commandLine->forQt.size()) - 1;
     logvane::holdStartupMessages(); // no display: one line and status 1, not Qt's abort
-    QApplication app(qtArgc, commandLine.forQt.data());
+    QApplication app(qtArgc, commandLine->forQt.data());
     logvane::releaseStartupMessages();
-    const logvane::Result<std::vector<std::filesystem::path>> files = logvane::filesNamed(
-        qtArgc, commandLine.forQt.data(), std::move(commandLine.filesAfterDashes));
-    if (!files) {
-        std::fprintf(stderr, "%s\n", qPrintable(files.error().message));
-        return 2;
-    }
 
     QApplication::setApplicationName(logvane::ApplicationTitle);
     // The installed desktop entry's id, so that a desktop takes the windows for its menu entry's.
@@ -48,7 +47,8 @@ int main(int argc, char* argv[])
     logvane::Form1 form1(
         logvane::programDirectory(argc > 0 ? argv[0] : "", error ? "." : workingDirectory));
     form1.show();
-    if (!files->empty())
-        QTimer::singleShot(0, &form1, [&form1, &files] { form1.convertFiles(*files); });
+    const std::vector<std::filesystem::path>& files = commandLine->files;
+    if (!files.empty())
+        QTimer::singleShot(0, &form1, [&form1, &files] { form1.convertFiles(files); });
     return QApplication::exec();
 }

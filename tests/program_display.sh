@@ -90,6 +90,10 @@ abstract-socket)
 offscreen)
     run timeout 3 "$program" -platform offscreen
     ;;
+missing-plugin)
+    # A display is set, but the platform plugin named is not there: Qt's reason is told.
+    run DISPLAY=:0 QT_QPA_PLATFORM=nosuch "$program"
+    ;;
 platform-fallback)
     # The first platform plugin of the list is missing: Qt says so and takes the next.
     run QT_QPA_PLATFORM="nosuch;offscreen" timeout 3 "$program"
