@@ -74,4 +74,14 @@ QString summaryOf(const ConvertedLog& log)
         .arg(shownPath(log.adifPath), countsOf(log.counts));
 }
 
+QString savedAndFailed(std::size_t saved, std::size_t failed)
+{
+    QString text = QStringLiteral("%1 ADI %2 saved")
+                       .arg(saved)
+                       .arg(saved == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    if (failed > 0)
+        text += QStringLiteral(", %1 failed").arg(failed);
+    return text + u'.';
+}
+
 } // namespace logvane

@@ -35,5 +35,7 @@ Failure notEnoughMemory(const std::filesystem::path& ediPath);
 QString confirmationOf(const ConvertedLog& log);
 // The same on one line, for a message that tells of several jobs.
 QString summaryOf(const ConvertedLog& log);
+// The first line of a message that tells of several jobs: "3 ADI files saved, 2 failed."
+QString savedAndFailed(std::size_t saved, std::size_t failed);
 
 } // namespace logvane

@@ -14,9 +14,9 @@ struct Failure
 };
 
 // A value, or the failure that stands in its place. Loading, saving, encoding and the whole job
-// report their failures this one way; the windows turn a failure into one message. It has the
-// names of std::expected<T, Failure>, which it stands in for until every compiler of the project
-// has it; a failure passes on from one Result to another as it is (`return loaded.error();`).
+// report their failures this one way; the windows turn a failure into one message. It is used as
+// std::expected<T, Failure> is, which it stands in for until every compiler of the project has
+// it; a failure passes on from one Result to another as it is (`return loaded.error();`).
 template <typename T> class Result
 {
 public:
@@ -27,14 +27,11 @@ public:
         : outcome_(std::move(failure))
     { }
 
-    bool has_value() const { return std::holds_alternative<T>(outcome_); }
-    explicit operator bool() const { return has_value(); }
-    T& value() { return std::get<T>(outcome_); }
-    const T& value() const { return std::get<T>(outcome_); }
-    T& operator*() { return value(); }
-    const T& operator*() const { return value(); }
-    T* operator->() { return &value(); }
-    const T* operator->() const { return &value(); }
+    explicit operator bool() const { return std::holds_alternative<T>(outcome_); }
+    T& operator*() { return std::get<T>(outcome_); }
+    const T& operator*() const { return std::get<T>(outcome_); }
+    T* operator->() { return &**this; }
+    const T* operator->() const { return &**this; }
     const Failure& error() const { return std::get<Failure>(outcome_); }
 
 private:

@@ -84,7 +84,9 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     , Command5(button(QStringLiteral("New"), twipsRect(4080, 6480, 855, 375), client()))
     , Text4(textField(QStringLiteral("Text4"), twipsRect(6000, 6600, 735, 285), client()))
     , programDirectory_(programDirectory)
-    , notify_(std::move(notify))
+    , notify_(notify ? std::move(notify) : [this](MessageKind kind, const QString& text) {
+        showMessageBox(this, kind, text);
+    })
 {
     const struct
     {
@@ -119,6 +121,9 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     setTabOrder(Command3, Command5);
     Text1->setFocus();
 
+    for (TextArea* area : {Text1, Text2})
+        connect(area, &TextArea::refused, this,
+            [this](const QString& reason) { notify_(MessageKind::Failure, reason); });
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
@@ -186,38 +191,37 @@ void Form1::convertFiles(const std::vector<std::filesystem::path>& files)
     }
     const RunningJob running(jobRunning_);
     QStringList told;
-    bool failed = false;
+    std::size_t saved = 0;
     std::optional<ConvertedLog> last; // saved: shown once all are done
     for (const std::filesystem::path& file : files) {
         const Result<std::filesystem::path> path = ediFileNamed(file);
         Result<ConvertedLog> log = path ? convert(*path, AfterTheEdiText::No) : path.error();
-        failed = failed || !log;
         if (!log) {
             told.append(log.error().message);
             continue;
         }
+        ++saved;
         told.append(files.size() == 1 ? confirmationOf(*log) : summaryOf(*log));
         last = std::move(*log);
     }
+    if (files.size() > 1)
+        told.prepend(savedAndFailed(saved, files.size() - saved));
     if (last && !showJob(std::move(*last)))
         told.append(TooLargeToShow);
-    notify_(failed ? MessageKind::Failure : MessageKind::Confirmation, told.join(u'\n'));
+    notify_(
+        saved < files.size() ? MessageKind::Failure : MessageKind::Confirmation, told.join(u'\n'));
 }
 
 Result<ConvertedLog> Form1::convert(const std::filesystem::path& ediPath, AfterTheEdiText after)
 {
-    try {
-        std::string ediText;
-        if (after == AfterTheEdiText::Yes) {
-            Result<std::string> typed = Text1->bytes();
-            if (!typed)
-                return typed.error();
-            ediText = std::move(*typed);
-        }
-        return convertEdiFile(ediPath, std::move(ediText), Text3->text());
-    } catch (const std::bad_alloc&) {
-        return notEnoughMemory(ediPath);
+    std::string ediText;
+    if (after == AfterTheEdiText::Yes) {
+        Result<std::string> typed = Text1->bytes();
+        if (!typed)
+            return typed.error();
+        ediText = std::move(*typed);
     }
+    return convertEdiFile(ediPath, std::move(ediText), Text3->text());
 }
 
 // Shows a saved job in the windows. Texts too large for the memory left are not shown: false.
@@ -238,7 +242,8 @@ bool Form1::showJob(ConvertedLog log)
 
 // Files dropped from a file manager, anywhere on the window, are converted as if named on the
 // command line. Text dropped into a text field is inserted, as typed. While a job runs (its
-// message is open) no drop is taken.
+// message is open) a drag of files is refused as it enters, so the pointer shows that no drop is
+// taken before the user lets go.
 bool Form1::takesDrop(const QDropEvent* event) const
 {
     return !jobRunning_ && !droppedFiles(event->mimeData()).empty();
@@ -261,7 +266,7 @@ void Form1::dropEvent(QDropEvent* event)
     if (files.empty())
         return;
     event->acceptProposedAction();
-    convertFiles(files); // which refuses them, with a message, while a job runs
+    convertFiles(files);
 }
 
 // The text areas and the comment take drops of their own: files dropped on them come here.

@@ -33,8 +33,8 @@ class Form1 : public ProgramWindow
 
 public:
     // `programDirectory` is the directory the picker lists; `notify` tells the user of
-    // confirmations and failures.
-    explicit Form1(const std::filesystem::path& programDirectory, Notify notify = showMessageBox);
+    // confirmations and failures, by default in message boxes over this window.
+    explicit Form1(const std::filesystem::path& programDirectory, Notify notify = {});
     ~Form1() override;
 
     // The controls, named as on the window; Qt's parent ownership holds them.

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -170,14 +171,20 @@ void TextArea::setBytes(std::string bytes)
 
 Result<std::string> TextArea::bytes()
 {
-    if (!bytesAreCurrent_) {
-        Result<std::string> typed = bytesOfDocument();
-        if (!typed)
-            return typed.error();
-        bytes_ = std::move(*typed);
-        bytesAreCurrent_ = true;
+    try {
+        if (!bytesAreCurrent_) {
+            Result<std::string> typed = bytesOfDocument();
+            if (!typed)
+                return typed.error();
+            bytes_ = std::move(*typed);
+            bytesAreCurrent_ = true;
+        }
+        return bytes_;
+    } catch (const std::bad_alloc&) {
+        return Failure {QStringLiteral("There is not enough memory to read the %1. Nothing was "
+                                       "saved, and nothing was changed.")
+                            .arg(contentName_)};
     }
-    return bytes_;
 }
 
 // Only an editable area is ever read back, and it holds no pieces: the document keeps a line
@@ -211,6 +218,45 @@ Result<std::string> TextArea::bytesOfDocument() const
         }
     }
     return bytes;
+}
+
+// A line of hundreds of thousands of characters, pasted whole into one block, would take the text
+// layout seconds for the paste and for every key after it. Loading such a line shows it in pieces;
+// a paste cannot, for the area stays editable.
+void TextArea::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText() && longestLineWith(source->text()) > PieceLength) {
+        emit refused(QStringLiteral("The text was not inserted: it would make a line of the %1 "
+                                    "longer than %2 characters, and no contest log has one. To "
+                                    "look at such a file, pick it after New or Open.")
+                         .arg(contentName_, QLocale(QLocale::English).toString(PieceLength)));
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+// The length of the longest line the area would hold where `inserted` replaced the selection.
+// Only an editable area takes text, and its lines end at separators within blocks and between.
+qsizetype TextArea::longestLineWith(const QString& inserted) const
+{
+    const QTextCursor selection = textCursor();
+    const auto lineBreak = [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator;
+    };
+    const QTextBlock first = document()->findBlock(selection.selectionStart());
+    const QString firstText = first.text().left(selection.selectionStart() - first.position());
+    const auto lineStart = std::find_if(firstText.rbegin(), firstText.rend(), lineBreak);
+    qsizetype line = lineStart - firstText.rbegin(); // the characters before the selection
+    qsizetype longest = 0;
+    for (const QChar c : inserted) {
+        line = lineBreak(c) ? 0 : line + 1;
+        longest = std::max(longest, line);
+    }
+    const QTextBlock last = document()->findBlock(selection.selectionEnd());
+    const QString lastText = last.text().mid(selection.selectionEnd() - last.position());
+    return std::max(longest,
+        line + (std::find_if(lastText.begin(), lastText.end(), lineBreak) - lastText.begin()));
 }
 
 // Qt's own copy would offer HTML and rich text beside the plain text, and its plain text turns

@@ -19,6 +19,8 @@ TEST(ConversionJob, DoneWholeOrNotAtAll)
     testing::writeFile(adi, "an older ADIF file");
     const std::pair<QString, QString> failures[] = {
         {QStringLiteral("73\r\nQ1"), QStringLiteral("The character U+000D in the comment")},
+        {QStringLiteral("73\u2028Q1"), QStringLiteral("The character U+2028 in the comment")},
+        {QStringLiteral("73\u2029"), QStringLiteral("The character U+2029 in the comment")},
     };
     for (const auto& [comment, told] : failures) {
         const Result<ConvertedLog> job = convertEdiFile(edi, {}, comment);

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -21,12 +22,14 @@
 #include <QStyle>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 using namespace logvane;
 
@@ -122,6 +125,8 @@ private:
         messages.clear();
         form = std::make_unique<Form1>(dir->path(), [this](MessageKind kind, const QString& text) {
             messages.push_back({kind, text, adifFilesIn(dir->path())});
+            if (const auto then = std::exchange(whileMessageIsOpen, {}))
+                then();
         });
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -130,6 +135,7 @@ private:
     std::unique_ptr<logvane::testing::TemporaryFolder> dir; // named in Latin-1, no UTF-8
     std::unique_ptr<Form1> form;
     std::vector<Message> messages;
+    std::function<void()> whileMessageIsOpen; // once, when the next message is shown
 
 private slots:
     void init()
@@ -393,11 +399,12 @@ private slots:
     // The comment is one line: pasted line breaks and tabs become blanks, and none is written.
     void theCommentTakesNoLineBreaks()
     {
-        QApplication::clipboard()->setText(QStringLiteral("line1\r\nline2\nline3\rline4\tend"));
+        QApplication::clipboard()->setText(
+            QStringLiteral("line1\r\nline2\nline3\rline4\tend\u2029a\u2028b"));
         form->Text3->clear();
         form->Text3->setFocus();
         QTest::keyClick(form->Text3, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(form->Text3->text(), QStringLiteral("line1  line2 line3 line4 end"));
+        QCOMPARE(form->Text3->text(), QStringLiteral("line1  line2 line3 line4 end a b"));
     }
 
     // Only the user's own choice starts a job, and each key picks as in a freshly opened picker,
@@ -563,9 +570,17 @@ private slots:
             fs::current_path(working);
 
             QVERIFY2(messages.size() == 1, c.name);
-            // One line a file; one file alone gets the confirmation of a pick, on two lines.
-            const std::size_t lines = c.named.size() == 1 && !c.saved.empty() ? 2 : c.named.size();
+            // One line a file after one that counts them; one file alone gets the confirmation of
+            // a pick, on two lines.
+            const std::size_t lines
+                = c.named.size() == 1 ? 1 + !c.saved.empty() : c.named.size() + 1;
             QVERIFY2(std::size_t(messages[0].text.count(u'\n')) + 1 == lines, c.name);
+            QVERIFY2(c.named.size() == 1
+                    || messages[0].text.startsWith(
+                        QStringLiteral("%1 ADI files saved, %2 failed.\n")
+                            .arg(c.saved.size())
+                            .arg(c.named.size() - c.saved.size())),
+                c.name);
             QVERIFY2(messages[0].kind
                     == (c.saved.size() == c.named.size() ? MessageKind::Confirmation
                                                          : MessageKind::Failure),
@@ -593,10 +608,13 @@ private slots:
     void droppedFilesAreConverted()
     {
         writeLog("a.edi", Log432);
-        QMimeData files;
         // As a file manager sends it: the name's bytes percent-encoded, "\xE9" of the folder too.
-        files.setUrls({QUrl(QStringLiteral("file://")
-            + QString::fromLatin1(QByteArray(path("a.edi").c_str()).toPercentEncoding("/")))});
+        const auto fileUrl = [this](const char* name) {
+            return QUrl(QStringLiteral("file://")
+                + QString::fromLatin1(QByteArray(path(name).c_str()).toPercentEncoding("/")));
+        };
+        QMimeData files;
+        files.setUrls({fileUrl("a.edi")});
         QMimeData text;
         text.setText(QStringLiteral("dropped text"));
         for (QWidget* target : {static_cast<QWidget*>(form->Text1->viewport()),
@@ -621,6 +639,46 @@ private slots:
         QCoreApplication::sendEvent(form->Text1->viewport(), &drop);
         QCOMPARE(bytesOf(form->Text1), QByteArray("dropped text"));
         QCOMPARE(messages.size(), 1u);
+
+        // While a job's message is open a drag of files is refused as it enters, and files given
+        // are told that a job runs: nothing of theirs is written.
+        writeLog("b.edi", Log432);
+        QMimeData later;
+        later.setUrls({fileUrl("b.edi")});
+        bool enterAccepted = true;
+        whileMessageIsOpen = [&] {
+            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &later, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(form.get(), &enter);
+            enterAccepted = enter.isAccepted();
+            form->convertFiles({path("b.edi")});
+        };
+        form->convertFiles({path("a.edi")});
+        QVERIFY(!enterAccepted);
+        QCOMPARE(messages.size(), 3u);
+        QVERIFY(messages[2].text.startsWith(QStringLiteral("A job is running")));
+        QVERIFY(!fs::exists(path("b.adi")));
+    }
+
+    // Boxes open over the main window; one about many files fits the screen, its list in the
+    // details, which scroll.
+    void aMessageAboutManyFilesFitsTheScreen()
+    {
+        Form1 window(dir->path()); // showing boxes of its own
+        window.show();
+        QRect box;
+        const QWidget* owner = nullptr;
+        QString details;
+        QTimer::singleShot(0, &window, [&] {
+            auto* const shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            box = shown->frameGeometry();
+            owner = shown->parentWidget();
+            details = shown->detailedText();
+            shown->accept();
+        });
+        window.convertFiles(std::vector<fs::path>(200, path("notes.txt")));
+        QVERIFY(owner == &window);
+        QVERIFY(window.screen()->availableGeometry().contains(box));
+        QCOMPARE(details.count(u'\n'), 199);
     }
 };
 
