@@ -13,6 +13,15 @@ QString shownPath(const std::filesystem::path& path)
     return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path.native())));
 }
 
+QString shownFolder(const std::filesystem::path& folder)
+{
+    const QString shown = shownPath(folder);
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (home.size() > 1 && (shown == home || shown.startsWith(home + QDir::separator())))
+        return u'~' + shown.mid(home.size());
+    return shown;
+}
+
 QString systemReason(int error)
 {
     return QString::fromStdString(std::generic_category().message(error));

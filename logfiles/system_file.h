@@ -14,6 +14,9 @@ namespace logvane {
 // encoding cannot read shown as U+FFFD, and in the platform's separators.
 QString shownPath(const std::filesystem::path& path);
 
+// A folder as the user would type it: shown as shownPath() does, the home folder as "~".
+QString shownFolder(const std::filesystem::path& folder);
+
 // The system's words for the error number `error` ("Permission denied").
 QString systemReason(int error);
 

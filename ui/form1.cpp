@@ -138,7 +138,7 @@ void Form1::Form_Load()
 {
     form2_ = std::make_unique<Form2>(
         programDirectory_,
-        [this](const std::filesystem::path& name) { return convertPickedFile(name); }, notify_);
+        [this](const std::filesystem::path& path) { return convertPickedFile(path); }, notify_);
 }
 
 namespace {
@@ -167,10 +167,10 @@ private:
 
 // A file picked in the picker: loaded after the EDI text, converted with the comment, and saved.
 // The texts show the job once it is done; a failure is told and changes nothing.
-bool Form1::convertPickedFile(const std::filesystem::path& name)
+bool Form1::convertPickedFile(const std::filesystem::path& path)
 {
     const RunningJob running(jobRunning_);
-    Result<ConvertedLog> log = convert(programDirectory_ / name, AfterTheEdiText::Yes);
+    Result<ConvertedLog> log = convert(path, AfterTheEdiText::Yes);
     if (!log) {
         notify_(MessageKind::Failure, log.error().message);
         return false;
@@ -195,6 +195,8 @@ void Form1::convertFiles(const std::vector<std::filesystem::path>& files)
     std::optional<ConvertedLog> last; // saved: shown once all are done
     for (const std::filesystem::path& file : files) {
         const Result<std::filesystem::path> path = ediFileNamed(file);
+        if (path) // where the user keeps these logs: the picker lists it from now on
+            form2_->setFolder(path->parent_path());
         Result<ConvertedLog> log = path ? convert(*path, AfterTheEdiText::No) : path.error();
         if (!log) {
             told.append(log.error().message);

@@ -54,7 +54,8 @@ public:
 
     // Converts each file, in turn, as a job of its own, as if the user had pressed New and picked
     // it; the windows show the last job saved, and one message tells of them all. A failed file
-    // changes nothing and stops no other.
+    // changes nothing and stops no other. The picker lists the folder of the last EDI file given
+    // from then on.
     void convertFiles(const std::vector<std::filesystem::path>& files);
 
 protected:
@@ -69,7 +70,7 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command5_Click();
-    bool convertPickedFile(const std::filesystem::path& name);
+    bool convertPickedFile(const std::filesystem::path& path);
     enum class AfterTheEdiText { No, Yes }; // a pick after Open adds to it; New empties it first
     Result<ConvertedLog> convert(const std::filesystem::path& ediPath, AfterTheEdiText after);
     bool showJob(ConvertedLog log);

@@ -1,6 +1,7 @@
 #include "ui/form2.h"
 
 #include "logfiles/edi_directory.h"
+#include "logfiles/system_file.h"
 #include "ui/file_list_box.h"
 #include "ui/program_window.h"
 #include "ui/push_button.h"
@@ -12,21 +13,24 @@
 namespace logvane {
 
 Form2::Form2(const std::filesystem::path& programDirectory, ConvertFile convertFile, Notify notify)
-    : ProgramWindow(twipsSize(4485, 3540)) // a window of its own, not owned by the main window
+    : ProgramWindow(twipsSize(4485, 3780)) // a window of its own, not owned by the main window
     , Label1(new QLabel(QStringLiteral("click .EDI to convert..."), client()))
     , File1(new FileListBox(client()))
     , Command1(new PushButton(QStringLiteral("Close"), client()))
-    , programDirectory_(programDirectory)
+    , Label2(new QLabel(client()))
+    , folder_(programDirectory)
     , convertFile_(std::move(convertFile))
     , notify_(std::move(notify))
 {
     Label1->setObjectName(QStringLiteral("Label1"));
     File1->setObjectName(QStringLiteral("File1"));
     Command1->setObjectName(QStringLiteral("Command1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
 
     placeCentredLabel(Label1, twipsRect(1320, 240, 1815, 255));
     File1->setGeometry(twipsRect(360, 600, 3735, 2175));
     Command1->setGeometry(twipsRect(1680, 3000, 975, 375));
+    Label2->setGeometry(twipsRect(360, 3480, 3735, 240));
     Label1->setBuddy(File1);
     File1->setAccessibleName(Label1->text()); // a list's name comes not from its buddy
     setTabOrder(File1, Command1);
@@ -43,12 +47,15 @@ void Form2::open()
         activateWindow();
         return;
     }
-    Result<std::vector<std::filesystem::path>> names = ediFileNames(programDirectory_);
+    Result<std::vector<std::filesystem::path>> names = ediFileNames(folder_);
     if (!names) {
         notify_(MessageKind::Failure, names.error().message);
         return;
     }
     File1->fill(std::move(*names));
+    const QString folder = shownFolder(folder_);
+    Label2->setText(Label2->fontMetrics().elidedText(folder, Qt::ElideMiddle, Label2->width()));
+    Label2->setToolTip(shownPath(folder_));
     placeOnScreen(); // as drawn, whatever size it was closed at
     show();
     activateWindow();
@@ -58,7 +65,7 @@ void Form2::open()
 // The whole job is the main window's; then the picker closes, or, after a failure, stays open.
 void Form2::File1_Click(const std::filesystem::path& name)
 {
-    if (convertFile_(name))
+    if (convertFile_(folder_ / name))
         close();
     else
         File1->clearChoice();

@@ -186,9 +186,9 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::addColumn<QSize>("main");
         QTest::addColumn<QSize>("picker");
-        QTest::newRow("9 pt, the default") << 9 << QSize(471, 468) << QSize(299, 236);
-        QTest::newRow("12 pt") << 12 << QSize(628, 624) << QSize(399, 315);
-        QTest::newRow("16 pt, too high for the screen") << 16 << QSize(837, 832) << QSize(532, 420);
+        QTest::newRow("9 pt, the default") << 9 << QSize(471, 468) << QSize(299, 252);
+        QTest::newRow("12 pt") << 12 << QSize(628, 624) << QSize(399, 336);
+        QTest::newRow("16 pt, too high for the screen") << 16 << QSize(837, 832) << QSize(532, 448);
     }
     void theLayoutGrowsWithTheFont()
     {
@@ -600,6 +600,12 @@ private slots:
             QVERIFY2(form->Text4->text()
                     == (c.shown.empty() ? QStringLiteral("Text4") : shownPath(path(c.shown))),
                 c.name);
+            // From now on the picker lists the folder of the last EDI file given.
+            QTest::mouseClick(form->Command5, Qt::LeftButton);
+            QVERIFY2(picker().File1->count() == (c.shown.empty() ? 0 : 2), c.name);
+            QVERIFY2(picker().Label2->toolTip()
+                    == shownPath(c.shown.empty() ? dir->path() : path(c.shown).parent_path()),
+                c.name);
         }
     }
 
@@ -607,21 +613,22 @@ private slots:
     // area is inserted, as typed.
     void droppedFilesAreConverted()
     {
-        writeLog("a.edi", Log432);
+        fs::create_directory(path("sub"));
+        writeLog("sub/a.edi", Log432);
         // As a file manager sends it: the name's bytes percent-encoded, "\xE9" of the folder too.
         const auto fileUrl = [this](const char* name) {
             return QUrl(QStringLiteral("file://")
                 + QString::fromLatin1(QByteArray(path(name).c_str()).toPercentEncoding("/")));
         };
         QMimeData files;
-        files.setUrls({fileUrl("a.edi")});
+        files.setUrls({fileUrl("sub/a.edi")});
         QMimeData text;
         text.setText(QStringLiteral("dropped text"));
         for (QWidget* target : {static_cast<QWidget*>(form->Text1->viewport()),
                  static_cast<QWidget*>(form->Text2->viewport()), static_cast<QWidget*>(form->Text3),
                  static_cast<QWidget*>(form.get())}) {
             messages.clear();
-            fs::remove(path("a.adi"));
+            fs::remove(path("sub/a.adi"));
             form->Text1->setBytes({});
             QDragEnterEvent enter({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, {});
             QCoreApplication::sendEvent(target, &enter);
@@ -629,7 +636,7 @@ private slots:
             QDropEvent drop({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, {});
             QCoreApplication::sendEvent(target, &drop);
             QCOMPARE(messages.size(), 1u);
-            QCOMPARE(contents(path("a.adi")), expectedAdif(Log432AsLoaded));
+            QCOMPARE(contents(path("sub/a.adi")), expectedAdif(Log432AsLoaded));
             QCOMPARE(form->Text3->text(), QStringLiteral("Thank you for the QSO"));
         }
         form->Text1->setBytes({});
@@ -652,11 +659,13 @@ private slots:
             enterAccepted = enter.isAccepted();
             form->convertFiles({path("b.edi")});
         };
-        form->convertFiles({path("a.edi")});
+        form->convertFiles({path("sub/a.edi")});
         QVERIFY(!enterAccepted);
         QCOMPARE(messages.size(), 3u);
         QVERIFY(messages[2].text.startsWith(QStringLiteral("A job is running")));
         QVERIFY(!fs::exists(path("b.adi")));
+        QTest::mouseClick(form->Command3, Qt::LeftButton); // which lists the folder dropped from
+        QCOMPARE(picker().Label2->toolTip(), shownPath(path("sub")));
     }
 
     // Boxes open over the main window; one about many files fits the screen, its list in the
