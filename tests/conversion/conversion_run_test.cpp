@@ -28,11 +28,6 @@ std::vector<std::string> recordValues(const std::string& adif, const std::string
     return values;
 }
 
-std::vector<std::string> recordBands(const std::string& adif)
-{
-    return recordValues(adif, "BAND");
-}
-
 TEST(ConversionRun, WorkedExampleByteForByte)
 {
     const std::string edi
@@ -127,7 +122,7 @@ TEST(ConversionRun, EachRecordGetsTheBandHeldWhenItIsReached)
     };
     for (const auto& c : cases) {
         const ConversionRun::AdifText adif = ConversionRun::run(c.edi, Thanks);
-        EXPECT_EQ(recordBands(adif.text), c.bands) << c.name;
+        EXPECT_EQ(recordValues(adif.text, "BAND"), c.bands) << c.name;
         EXPECT_EQ(adif.counts.withoutBand, std::count(c.bands.begin(), c.bands.end(), ""))
             << c.name;
     }
@@ -149,7 +144,7 @@ TEST(ConversionRun, OnlyQsoRecordLinesGiveRecords)
     for (const auto& [edi, records] : cases) {
         const ConversionRun::AdifText adif = ConversionRun::run(edi, "");
         EXPECT_TRUE(adif.text.starts_with(headerText()));
-        EXPECT_EQ(recordBands(adif.text).size(), records) << '"' << edi << '"';
+        EXPECT_EQ(recordValues(adif.text, "BAND").size(), records) << '"' << edi << '"';
         EXPECT_EQ(adif.counts.records, records) << '"' << edi << '"';
     }
 }
