@@ -1,5 +1,7 @@
 #include "conversion/adif_record_writer.h"
 
+#include "conversion/contest_values.h"
+
 #include <array>
 #include <charconv>
 
@@ -28,6 +30,18 @@ void appendField(std::string& adif, std::string_view tag, std::string_view value
     adif += value;
 }
 
+// An optional field: written only when it has a value.
+void appendPresent(std::string& adif, std::string_view tag, std::string_view value)
+{
+    if (!value.empty())
+        appendField(adif, tag, value);
+}
+
+constexpr std::size_t slot(HeaderKey key)
+{
+    return static_cast<std::size_t>(key);
+}
+
 } // namespace
 
 std::string_view headerText()
@@ -35,17 +49,58 @@ std::string_view headerText()
     return HeaderLine;
 }
 
-RecordWriter::RecordWriter(std::string_view comment)
+RecordWriter::RecordWriter(std::string_view comment, FieldGroups groups)
+    : groups_(groups)
 {
     setBand({});
-    appendField(commentItemAndEnd_, "<COMMENT:", comment);
-    commentItemAndEnd_ += EndOfRecord;
+    appendField(commentItem_, "<COMMENT:", comment);
+    formatItemsAndEnd();
 }
 
 void RecordWriter::setBand(std::string_view band)
 {
     bandItem_.clear();
     appendField(bandItem_, "<BAND:", band);
+}
+
+void RecordWriter::setHeaderValue(const HeaderValue& header)
+{
+    std::string& field = headerItems_[slot(header.key)];
+    field.clear();
+    switch (header.key) {
+    case HeaderKey::Exchange:
+        if (groups_.contest)
+            appendPresent(field, "<STX_STRING:", exchangeText(header.value));
+        break;
+    case HeaderKey::Power:
+        if (groups_.contest)
+            appendPresent(field, "<TX_PWR:", transmitPower(header.value));
+        break;
+    case HeaderKey::Callsign:
+        if (groups_.station)
+            appendPresent(field, "<STATION_CALLSIGN:", stationCallsign(header.value));
+        break;
+    case HeaderKey::Locator:
+        if (groups_.station)
+            appendPresent(field, "<MY_GRIDSQUARE:", maidenheadLocator(header.value));
+        break;
+    }
+    formatItemsAndEnd();
+}
+
+void RecordWriter::clearHeaderValues()
+{
+    for (std::string& field : headerItems_)
+        field.clear();
+    formatItemsAndEnd();
+}
+
+void RecordWriter::formatItemsAndEnd()
+{
+    itemsAndEnd_ = headerItems_[slot(HeaderKey::Power)];
+    itemsAndEnd_ += headerItems_[slot(HeaderKey::Callsign)];
+    itemsAndEnd_ += headerItems_[slot(HeaderKey::Locator)];
+    itemsAndEnd_ += EndOfRecord;
 }
 
 void RecordWriter::append(std::string& adif, const QsoFields& fields) const
@@ -60,7 +115,14 @@ void RecordWriter::append(std::string& adif, const QsoFields& fields) const
     appendField(adif, "<RST_SENT:", fields.rstSent);
     appendField(adif, "<RST_RCVD:", fields.rstRcvd);
     appendField(adif, "<GRIDSQUARE:", fields.locator);
-    adif += commentItemAndEnd_;
+    adif += commentItem_;
+    if (groups_.contest) {
+        appendPresent(adif, "<STX:", serialNumber(fields.sentSerial));
+        appendPresent(adif, "<SRX:", serialNumber(fields.rcvdSerial));
+        adif += headerItems_[slot(HeaderKey::Exchange)];
+        appendPresent(adif, "<SRX_STRING:", exchangeText(fields.exchange));
+    }
+    adif += itemsAndEnd_;
 }
 
 } // namespace logvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/field_groups.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -7,10 +9,12 @@
 // One conversion run: turns a whole EDI text and a comment into the whole ADIF text.
 //
 // The EDI text is split into lines at CR LF only; a lone CR or LF stays inside its line. Every
-// line is looked at twice, in this order: a band header sets the band for the records after it,
-// and a QSO record line gives one record, carrying the band of that moment and the comment. An
-// item the record line does not give is written empty; nothing is carried over from another
-// record, and nothing from an earlier run.
+// line is looked at twice, in this order: as a header line (a band header sets the band for the
+// records after it, a header of a chosen field group sets its value, and a "[REG1TEST" line, the
+// start of another log, clears those values but not the band), then as a QSO record line, which
+// gives one record carrying the band and header values of that moment and the comment. An item
+// the record line does not give is written empty, a field of a group left out; nothing is carried
+// over from another record, and nothing from an earlier run.
 namespace logvane::ConversionRun {
 
 // How many records were written, and how many of them with an empty band or mode: what a user
@@ -30,6 +34,7 @@ struct AdifText
     RecordCounts counts;
 };
 
-AdifText run(std::string_view ediText, std::string_view comment);
+// With no group chosen, the records hold the ten fields alone.
+AdifText run(std::string_view ediText, std::string_view comment, FieldGroups groups = {});
 
 } // namespace logvane::ConversionRun

@@ -3,11 +3,20 @@
 #include "conversion/band_table.h"
 
 #include <array>
+#include <utility>
 
 namespace logvane {
 namespace {
 
 constexpr std::string_view BandHeaderKey = "PBand=";
+constexpr std::string_view LogStart = "[REG1TEST";
+
+constexpr std::array<std::pair<std::string_view, HeaderKey>, 4> GroupHeaderKeys = {{
+    {"PExch=", HeaderKey::Exchange},
+    {"SPowe=", HeaderKey::Power},
+    {"PCall=", HeaderKey::Callsign},
+    {"PWWLo=", HeaderKey::Locator},
+}};
 
 struct ModeCode
 {
@@ -54,8 +63,11 @@ enum Field : std::size_t {
     CallField = 3,
     ModeCodeField,
     RstSentField,
-    RstRcvdField = 7,
-    LocatorField = 10
+    SentSerialField,
+    RstRcvdField,
+    RcvdSerialField,
+    ExchangeField,
+    LocatorField
 };
 
 } // namespace
@@ -65,6 +77,25 @@ std::optional<std::string_view> bandFromHeader(std::string_view line)
     if (!line.starts_with(BandHeaderKey))
         return std::nullopt;
     return bandNamedBy(line.substr(BandHeaderKey.size()));
+}
+
+bool mayBeHeaderLine(std::string_view line)
+{
+    return !line.empty() && !(line.front() >= '0' && line.front() <= '9');
+}
+
+std::optional<HeaderValue> groupHeaderValue(std::string_view line)
+{
+    for (const auto& [key, which] : GroupHeaderKeys) {
+        if (line.starts_with(key))
+            return HeaderValue {which, line.substr(key.size())};
+    }
+    return std::nullopt;
+}
+
+bool startsLog(std::string_view line)
+{
+    return line.starts_with(LogStart);
 }
 
 bool isQsoRecordLine(std::string_view line)
@@ -96,6 +127,9 @@ QsoFields extractFields(std::string_view line)
     values.rstSent = fields[RstSentField].substr(0, mode.rstWidth);
     values.rstRcvd = fields[RstRcvdField].substr(0, mode.rstWidth);
     values.locator = fields[LocatorField].substr(0, LocatorWidth);
+    values.sentSerial = fields[SentSerialField];
+    values.rcvdSerial = fields[RcvdSerialField];
+    values.exchange = fields[ExchangeField];
     return values;
 }
 

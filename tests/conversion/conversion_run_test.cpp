@@ -28,16 +28,13 @@ std::vector<std::string> recordValues(const std::string& adif, const std::string
     return values;
 }
 
-std::vector<std::string> recordBands(const std::string& adif)
-{
-    return recordValues(adif, "BAND");
-}
-
 TEST(ConversionRun, WorkedExampleByteForByte)
 {
     const std::string edi
-        = "PBand=432 MHz\r\n[QSORecords;2]\r\n" + SsbLine + "\r\n" + CwLine + "\r\n";
-    EXPECT_EQ(ConversionRun::run(edi, Thanks).text,
+        = "PBand=432 MHz\r\nPExch=DA\r\nSPowe=50\r\nPCall=Q1XYZ\r\nPWWLo=JO01AA\r\n"
+          "[QSORecords;2]\r\n"
+        + SsbLine + "\r\n" + CwLine + "\r\n";
+    EXPECT_EQ(ConversionRun::run(edi, Thanks, FieldGroups {}).text,
         std::string(headerText())
             + "<QSO_DATE:8>20130803<TIME_ON:4>1200<TIME_OFF:4>1200<CALL:5>Q1ABC<MODE:3>SSB"
               "<BAND:4>70cm<RST_SENT:2>59<RST_RCVD:2>57<GRIDSQUARE:6>KN00AA<COMMENT:21>"
@@ -105,17 +102,26 @@ TEST(ConversionRun, EveryValueIsReadFromItsOwnField)
     }
 }
 
-struct BandsCase
+struct HeaderCase
 {
     const char* name;
     std::string edi;
-    std::vector<std::string> bands;
+    std::vector<std::string> written; // of each record: its band, then its fields after the comment
+    FieldGroups groups = {};
 };
 
-TEST(ConversionRun, EachRecordGetsTheBandHeldWhenItIsReached)
+// Each record gets the band and the header values held when it is reached, and the fields of the
+// chosen groups from its own values; a value that gives no field leaves it out.
+TEST(ConversionRun, EachRecordGetsTheHeaderValuesHeldWhenItIsReached)
 {
     const std::string r = SsbLine + "\r\n";
-    const BandsCase cases[] = {
+    const auto q = [](std::string sent, std::string rcvd, std::string exchange) {
+        return "130803;1200;Q1ABC;1;59;" + sent + ";57;" + rcvd + ";" + exchange + ";KN00AA;1\r\n";
+    };
+    const std::string e = q("", "", ""),
+                      all = "PExch= DA\r\nSPowe=0,5 w\r\nPCall=Q1XYZ/p\r\nPWWLo=JO01aa\r\n";
+    const FieldGroups contest {.contest = true}, station {.station = true}, both {true, true};
+    const HeaderCase cases[] = {
         {"header before the records", "PBand=144 MHz\r\n" + r + r, {"2m", "2m"}},
         {"record before the header", r + "PBand=144 MHz\r\n" + r, {"", "2m"}},
         {"two logs, two bands", "PBand=144 MHz\r\n" + r + "PBand=432 MHz\r\n" + r, {"2m", "70cm"}},
@@ -124,11 +130,51 @@ TEST(ConversionRun, EachRecordGetsTheBandHeldWhenItIsReached)
         {"lower case key", "PBand=432 MHz\r\npband=144 MHz\r\n" + r, {"70cm"}},
         {"lone LF does not end the header", "PBand=144 MHz\n" + r, {}},
         {"lone CR does not end the header", "PBand=432 MHz\r" + r, {}},
+        {"both groups, in their order", all + q("001", "012", " 7 "),
+            {"<STX:1>1<SRX:2>12<STX_STRING:2>DA<SRX_STRING:1>7<TX_PWR:3>0.5"
+             "<STATION_CALLSIGN:7>Q1XYZ/p<MY_GRIDSQUARE:6>JO01aa"},
+            both},
+        {"contest alone", all + q("001", "012", " 7 "),
+            {"<STX:1>1<SRX:2>12<STX_STRING:2>DA<SRX_STRING:1>7<TX_PWR:3>0.5"}, contest},
+        {"station alone", all + q("001", "012", " 7 "),
+            {"<STATION_CALLSIGN:7>Q1XYZ/p<MY_GRIDSQUARE:6>JO01aa"}, station},
+        {"serials and exchanges",
+            q("12A", "000", "") + q("0000000001", "123456789", " \t ")
+                + q(" 001\t", "1 2", "\tDA "),
+            {"<SRX:1>0", "<SRX:9>123456789", "<STX:1>1<SRX_STRING:2>DA"}, contest},
+        {"powers",
+            "SPowe=0\r\n" + e + "SPowe=1.5 kW\r\n" + e + "SPowe=\t50 W\r\n" + e + "SPowe=0,0\r\n"
+                + e + "SPowe=999999,999W\r\n" + e + "SPowe=1234567\r\n" + e,
+            {"", "", "<TX_PWR:2>50", "", "<TX_PWR:10>999999.999", ""}, contest},
+        {"calls",
+            "PCall=q1a\r\n" + e + "PCall=Q1\r\n" + e + "PCall=Q1 XYZ\r\n" + e
+                + "PCall=Q1ABCDEFGHIJKLMNOP/P\r\n" + e + "PCall=Q1ABCDEFGHIJKLMNOPQ/P\r\n" + e,
+            {"<STATION_CALLSIGN:3>q1a", "", "", "<STATION_CALLSIGN:20>Q1ABCDEFGHIJKLMNOP/P", ""},
+            station},
+        {"locators",
+            "PWWLo=JO01\r\n" + e + "PWWLo=RR99xx99\r\n" + e + "PWWLo=JS01\r\n" + e
+                + "PWWLo=JO01AY\r\n" + e + "PWWLo=JO01A\r\n" + e,
+            {"<MY_GRIDSQUARE:4>JO01", "<MY_GRIDSQUARE:8>RR99xx99", "", "", ""}, station},
+        {"a new log clears all but the band",
+            "PBand=144 MHz\r\n" + all + e + "[REG1TEST;1]\r\n" + e,
+            {"2m<STX_STRING:2>DA<TX_PWR:3>0.5<STATION_CALLSIGN:7>Q1XYZ/p<MY_GRIDSQUARE:6>JO01aa",
+                "2m"},
+            both},
+        {"invalid values clear, other keys are no headers",
+            all + "PExch= \t\r\nSPowe=0\r\nPCall=Q1\r\nPWWLo=JO01A\r\npcall=Q1XYZ\r\n" + e, {""},
+            both},
     };
     for (const auto& c : cases) {
-        const ConversionRun::AdifText adif = ConversionRun::run(c.edi, Thanks);
-        EXPECT_EQ(recordBands(adif.text), c.bands) << c.name;
-        EXPECT_EQ(adif.counts.withoutBand, std::count(c.bands.begin(), c.bands.end(), ""))
+        const ConversionRun::AdifText adif = ConversionRun::run(c.edi, "", c.groups);
+        std::vector<std::string> written = recordValues(adif.text, "BAND");
+        for (std::size_t i = 0, at = 0; i < written.size(); ++i) {
+            at = adif.text.find("<COMMENT:0>", at) + 11;
+            written[i] += adif.text.substr(at, adif.text.find("<EOR>", at) - at);
+        }
+        EXPECT_EQ(written, c.written) << c.name;
+        EXPECT_EQ(adif.counts.withoutBand,
+            std::count_if(c.written.begin(), c.written.end(),
+                [](auto& w) { return w.empty() || w[0] == '<'; }))
             << c.name;
     }
 }
@@ -149,7 +195,7 @@ TEST(ConversionRun, OnlyQsoRecordLinesGiveRecords)
     for (const auto& [edi, records] : cases) {
         const ConversionRun::AdifText adif = ConversionRun::run(edi, "");
         EXPECT_TRUE(adif.text.starts_with(headerText()));
-        EXPECT_EQ(recordBands(adif.text).size(), records) << '"' << edi << '"';
+        EXPECT_EQ(recordValues(adif.text, "BAND").size(), records) << '"' << edi << '"';
         EXPECT_EQ(adif.counts.records, records) << '"' << edi << '"';
     }
 }
