@@ -1,7 +1,9 @@
 // logvane: EDI contest logs to ADIF. The program lists the EDI files where its logs are, and
-// converts the files named on its command line or dropped on its window.
+// converts the files named on its command line or dropped on its window; with --convert, it
+// converts the files named without any window.
 #include "app/command_line.h"
 #include "app/display_guard.h"
+#include "app/without_windows.h"
 #include "logfiles/program_directory.h"
 #include "ui/form1.h"
 #include "ui/message_box.h"
@@ -17,25 +19,13 @@
 int main(int argc, char* argv[])
 {
     logvane::openClosedStandardStreams();
-    logvane::Result<logvane::CommandLine> commandLine = logvane::readCommandLine(argc, argv);
-    if (!commandLine) {
-        std::fprintf(stderr, "%s\n", qPrintable(commandLine.error().message));
-        return 2;
-    }
-    switch (commandLine->request) {
-    case logvane::CommandLine::Request::Help:
-        std::fputs(logvane::helpText().c_str(), stdout);
-        return 0;
-    case logvane::CommandLine::Request::Version:
-        std::fputs(logvane::versionText().c_str(), stdout);
-        return 0;
-    case logvane::CommandLine::Request::Windows:
-        break;
-    }
+    logvane::CommandLine commandLine = logvane::readCommandLine(argc, argv);
+    if (commandLine.request != logvane::CommandLine::Request::Windows)
+        return logvane::runWithoutWindows(argc > 0 ? argv[0] : nullptr, commandLine);
 
-    int qtArgc = static_cast<int>(commandLine->forQt.size()) - 1;
+    int qtArgc = static_cast<int>(commandLine.forQt.size()) - 1;
     logvane::holdStartupMessages(); // no display: one line and status 1, not Qt's abort
-    QApplication app(qtArgc, commandLine->forQt.data());
+    QApplication app(qtArgc, commandLine.forQt.data());
     logvane::releaseStartupMessages();
 
     QApplication::setApplicationName(logvane::ApplicationTitle);
@@ -47,7 +37,7 @@ int main(int argc, char* argv[])
     logvane::Form1 form1(
         logvane::programDirectory(argc > 0 ? argv[0] : "", error ? "." : workingDirectory));
     form1.show();
-    const std::vector<std::filesystem::path>& files = commandLine->files;
+    const std::vector<std::filesystem::path>& files = commandLine.files;
     if (!files.empty())
         QTimer::singleShot(0, &form1, [&form1, &files] { form1.convertFiles(files); });
     return QApplication::exec();

@@ -12,6 +12,10 @@
 
 namespace logvane {
 
+// The comment of a record unless the user writes another: data read by the other station, in
+// English whatever the user's language.
+inline const QString DefaultComment = QStringLiteral("Thank you for the QSO");
+
 // Whether a character may not stand in a comment: a control character (CR, LF, tab and the other
 // C0 and C1 controls) or a line or paragraph separator.
 bool breaksTheComment(QChar character);

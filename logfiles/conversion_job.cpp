@@ -10,8 +10,8 @@
 
 namespace logvane {
 
-Result<ConvertedLog> convertEdiFile(
-    const std::filesystem::path& ediPath, std::string ediText, const QString& comment)
+Result<ConvertedLog> convertEdiFile(const std::filesystem::path& ediPath, std::string ediText,
+    const QString& comment, FieldGroups groups)
 {
     try {
         const Result<std::string> comment8Bit = commentBytes(comment);
@@ -20,12 +20,12 @@ Result<ConvertedLog> convertEdiFile(
         Result<LoadedEdi> loaded = loadEdiFile(ediPath, std::move(ediText));
         if (!loaded)
             return loaded.error();
-        ConversionRun::AdifText adif = ConversionRun::run(loaded->ediText, *comment8Bit);
+        ConversionRun::AdifText adif = ConversionRun::run(loaded->ediText, *comment8Bit, groups);
         Result<std::filesystem::path> saved = saveAdifFile(loaded->path, adif.text);
         if (!saved)
             return saved.error();
         return ConvertedLog {std::move(loaded->ediText), std::move(loaded->path),
-            std::move(adif.text), std::move(*saved), adif.counts};
+            std::move(adif.text), std::move(*saved), adif.counts, groups};
     } catch (const std::bad_alloc&) {
         return notEnoughMemory(ediPath);
     }
@@ -64,8 +64,15 @@ QString countsOf(const ConversionRun::RecordCounts& counts)
 
 QString confirmationOf(const ConvertedLog& log)
 {
-    return QStringLiteral("ADI file saved in %1\n%2")
-        .arg(shownPath(log.adifPath), countsOf(log.counts));
+    QString text = QStringLiteral("ADI file saved in %1\n%2")
+                       .arg(shownPath(log.adifPath), countsOf(log.counts));
+    if (log.groups.contest || log.groups.station)
+        text += u'\n'
+            + (!log.groups.station ? QStringLiteral("Fields added: contest exchange.")
+                    : !log.groups.contest
+                    ? QStringLiteral("Fields added: my station.")
+                    : QStringLiteral("Fields added: contest exchange and my station."));
+    return text;
 }
 
 QString summaryOf(const ConvertedLog& log)

@@ -18,20 +18,22 @@ struct ConvertedLog
     std::string adifText; // what was saved, but for the CR LF saving adds
     std::filesystem::path adifPath;
     ConversionRun::RecordCounts counts; // of the records in the ADIF text
+    FieldGroups groups; // added to every record
 };
 
 // One job, done whole or not at all: the EDI file at `ediPath` is added to the EDI text, the whole
-// text converted with the comment, and the ADIF text saved beside the file. The texts are the log
-// files' bytes; the comment is what the user typed. On a failure, running out of memory included,
-// nothing is given and no file has changed.
-Result<ConvertedLog> convertEdiFile(
-    const std::filesystem::path& ediPath, std::string ediText, const QString& comment);
+// text converted with the comment and the chosen groups of fields, and the ADIF text saved beside
+// the file. The texts are the log files' bytes; the comment is what the user typed. On a failure,
+// running out of memory included, nothing is given and no file has changed.
+Result<ConvertedLog> convertEdiFile(const std::filesystem::path& ediPath, std::string ediText,
+    const QString& comment, FieldGroups groups = {});
 
 // The failure of a job that ran out of memory before its ADIF file was saved.
 Failure notEnoughMemory(const std::filesystem::path& ediPath);
 
 // What the user is told of a job that was saved: "ADI file saved in " and the path, then a line
-// that counts the records written and, where there are any, those without a band or a mode.
+// that counts the records written and, where there are any, those without a band or a mode, and
+// a line that names the groups of fields added, where any were.
 QString confirmationOf(const ConvertedLog& log);
 // The same on one line, for a message that tells of several jobs.
 QString summaryOf(const ConvertedLog& log);

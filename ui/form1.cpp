@@ -3,7 +3,9 @@
 #include "logfiles/comment.h"
 #include "logfiles/conversion_job.h"
 #include "logfiles/edi_directory.h"
+#include "logfiles/field_choice.h"
 #include "logfiles/system_file.h"
+#include "ui/fields_dialog.h"
 #include "ui/file_drop.h"
 #include "ui/form2.h"
 #include "ui/program_window.h"
@@ -77,11 +79,11 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     , Label2(label(QStringLiteral("(converted)"), twipsRect(720, 3120, 975, 255), client()))
     , Text2(textArea(QStringLiteral("ADIF text"), twipsRect(240, 3480, 6495, 2055), client()))
     , Label4(label(QStringLiteral("Comment"), twipsRect(240, 5760, 855, 255), client()))
-    , Text3(textField(
-          QStringLiteral("Thank you for the QSO"), twipsRect(1320, 5760, 4695, 285), client()))
+    , Text3(textField(DefaultComment, twipsRect(1320, 5760, 4695, 285), client()))
     , Command3(button(QStringLiteral("Open"), twipsRect(2040, 6480, 855, 375), client()))
     , Command2(button(QStringLiteral("Quit"), twipsRect(3000, 6480, 975, 375), client()))
     , Command5(button(QStringLiteral("New"), twipsRect(4080, 6480, 855, 375), client()))
+    , Command6(button(tr("Fields\u2026"), twipsRect(5040, 6480, 1095, 375), client()))
     , Text4(textField(QStringLiteral("Text4"), twipsRect(6000, 6600, 735, 285), client()))
     , programDirectory_(programDirectory)
     , notify_(notify ? std::move(notify) : [this](MessageKind kind, const QString& text) {
@@ -94,7 +96,7 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
         const char* name;
     } names[] = {{Label1, "Label1"}, {Text1, "Text1"}, {Label3, "Label3"}, {Label2, "Label2"},
         {Text2, "Text2"}, {Label4, "Label4"}, {Text3, "Text3"}, {Command3, "Command3"},
-        {Command2, "Command2"}, {Command5, "Command5"}, {Text4, "Text4"}};
+        {Command2, "Command2"}, {Command5, "Command5"}, {Command6, "Command6"}, {Text4, "Text4"}};
     for (const auto& [control, name] : names)
         control->setObjectName(QString::fromLatin1(name));
 
@@ -119,6 +121,7 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     setTabOrder(Command2, Text3);
     setTabOrder(Text3, Command3);
     setTabOrder(Command3, Command5);
+    setTabOrder(Command5, Command6);
     Text1->setFocus();
 
     for (TextArea* area : {Text1, Text2})
@@ -127,6 +130,7 @@ Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
 
     Form_Load();
     placeOnScreen();
@@ -223,7 +227,7 @@ Result<ConvertedLog> Form1::convert(const std::filesystem::path& ediPath, AfterT
             return typed.error();
         ediText = std::move(*typed);
     }
-    return convertEdiFile(ediPath, std::move(ediText), Text3->text());
+    return convertEdiFile(ediPath, std::move(ediText), Text3->text(), chosenFieldGroups());
 }
 
 // Shows a saved job in the windows. Texts too large for the memory left are not shown: false.
@@ -312,6 +316,25 @@ void Form1::Command5_Click()
     Text1->setBytes({});
     Text2->setBytes({});
     form2_->open();
+}
+
+// Fields…: the choice applies from the next job on, in this run and the next ones.
+void Form1::Command6_Click()
+{
+    FieldsDialog dialog(chosenFieldGroups(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    unstoredFieldGroups_.reset();
+    if (const std::optional<Failure> failure = storeFieldGroups(dialog.chosen())) {
+        unstoredFieldGroups_ = dialog.chosen();
+        notify_(MessageKind::Failure, failure->message);
+    }
+}
+
+// Read as each job starts, so that a choice stored by another logvane counts too.
+FieldGroups Form1::chosenFieldGroups() const
+{
+    return unstoredFieldGroups_ ? *unstoredFieldGroups_ : storedFieldGroups();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "conversion/field_groups.h"
 #include "logfiles/conversion_job.h"
 #include "ui/message_box.h"
 #include "ui/program_window.h"
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,7 @@ public:
     QPushButton* const Command3; // Open
     QPushButton* const Command2; // Quit
     QPushButton* const Command5; // New
+    QPushButton* const Command6; // Fields…: which fields beyond the log's ten to add
     QLineEdit* const Text4;
 
     Form2& picker() const { return *form2_; }
@@ -70,6 +73,8 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command5_Click();
+    void Command6_Click();
+    FieldGroups chosenFieldGroups() const;
     bool convertPickedFile(const std::filesystem::path& path);
     enum class AfterTheEdiText { No, Yes }; // a pick after Open adds to it; New empties it first
     Result<ConvertedLog> convert(const std::filesystem::path& ediPath, AfterTheEdiText after);
@@ -80,6 +85,8 @@ private:
     const Notify notify_;
     std::unique_ptr<Form2> form2_;
     bool jobRunning_ = false; // so that a drop never starts a job inside another
+    // A choice of fields that could not be stored holds for as long as the program runs.
+    std::optional<FieldGroups> unstoredFieldGroups_;
 };
 
 } // namespace logvane

@@ -62,15 +62,29 @@ TEST(ConversionJob, RunningOutOfMemoryIsAFailure)
 
 TEST(ConversionJob, TheConfirmationCountsWhatWasWritten)
 {
-    const std::pair<ConversionRun::RecordCounts, QString> cases[] = {
-        {{157, 0, 0}, QStringLiteral("157 contacts written.")},
-        {{1, 0, 0}, QStringLiteral("1 contact written.")},
-        {{76, 4, 0}, QStringLiteral("76 contacts written, 4 of them without a band.")},
-        {{44, 0, 1}, QStringLiteral("44 contacts written, 1 of them without a mode.")},
+    const struct
+    {
+        ConversionRun::RecordCounts counts;
+        FieldGroups groups;
+        const char* lines;
+    } cases[] = {
+        {{157, 0, 0}, {}, "157 contacts written."},
+        {{1, 0, 0}, {}, "1 contact written."},
+        {{0, 0, 0}, {}, "0 contacts written."},
+        {{76, 4, 0}, {}, "76 contacts written, 4 of them without a band."},
+        {{44, 0, 1}, {}, "44 contacts written, 1 of them without a mode."},
+        {{2, 1, 1}, {true, false},
+            "2 contacts written, 1 of them without a band and 1 without a "
+            "mode.\nFields added: contest exchange."},
+        {{3, 0, 0}, {false, true}, "3 contacts written.\nFields added: my station."},
+        {{3, 0, 0}, {true, true},
+            "3 contacts written.\nFields added: contest exchange and my "
+            "station."},
     };
-    for (const auto& [counts, line] : cases) {
-        const ConvertedLog log {{}, {}, {}, "/logs/LOG.adi", counts};
-        EXPECT_EQ(confirmationOf(log), QStringLiteral("ADI file saved in /logs/LOG.adi\n") + line);
+    for (const auto& [counts, groups, lines] : cases) {
+        const ConvertedLog log {{}, {}, {}, "/logs/LOG.adi", counts, groups};
+        EXPECT_EQ(confirmationOf(log),
+            QStringLiteral("ADI file saved in /logs/LOG.adi\n") + QString::fromUtf8(lines));
     }
 }
 

@@ -2,14 +2,17 @@
 // it; the messages are recorded where the program would show its boxes.
 #include "conversion/conversion_run.h"
 #include "logfiles/edi_file_loading.h"
+#include "logfiles/field_choice.h"
 #include "logfiles/system_file.h"
 #include "tests/temporary_folder.h"
+#include "ui/fields_dialog.h"
 #include "ui/file_list_box.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/text_area.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
@@ -19,7 +22,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -133,11 +138,17 @@ private:
     }
 
     std::unique_ptr<logvane::testing::TemporaryFolder> dir; // named in Latin-1, no UTF-8
+    QTemporaryDir settings;
     std::unique_ptr<Form1> form;
     std::vector<Message> messages;
     std::function<void()> whileMessageIsOpen; // once, when the next message is shown
 
 private slots:
+    void initTestCase()
+    {
+        // The choice of fields goes to a settings file of the tests' own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    }
     void init()
     {
         dir = std::make_unique<logvane::testing::TemporaryFolder>();
@@ -168,10 +179,10 @@ private slots:
         for (const auto& [control, name] : named)
             QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
 
-        // Tab walks Text1, Text2, Quit, Text3, Open, New, and round again.
+        // Tab walks Text1, Text2, Quit, Text3, Open, New, Fields…, and round again.
         QTRY_COMPARE(QApplication::focusWidget(), form->Text1);
-        const QWidget* order[] = {
-            form->Text2, form->Command2, form->Text3, form->Command3, form->Command5, form->Text1};
+        const QWidget* order[] = {form->Text2, form->Command2, form->Text3, form->Command3,
+            form->Command5, form->Command6, form->Text1};
         for (const QWidget* next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -666,6 +677,38 @@ private slots:
         QVERIFY(!fs::exists(path("b.adi")));
         QTest::mouseClick(form->Command3, Qt::LeftButton); // which lists the folder dropped from
         QCOMPARE(picker().Label2->toolTip(), shownPath(path("sub")));
+    }
+
+    // Fields… chooses the groups of fields that jobs add from the next one on, and keeps the
+    // choice for the next run; where it cannot be kept, it is told and holds for this run.
+    void theFieldsChosenAreAddedFromTheNextJob()
+    {
+        writeLog("CONTEST.EDI", Log144);
+        const auto choose = [this](bool contest) {
+            QTimer::singleShot(0, form.get(), [contest] {
+                auto* const dialog = qobject_cast<FieldsDialog*>(QApplication::activeModalWidget());
+                dialog->contest->setChecked(contest);
+                dialog->accept();
+            });
+            QTest::mouseClick(form->Command6, Qt::LeftButton);
+        };
+        choose(true);
+        QCOMPARE(storedFieldGroups(), (FieldGroups {true, false}));
+        fs::path blocked = fs::path(settings.path().toStdString()) / "logvane";
+        fs::rename(blocked, blocked.string() + ".kept");
+        logvane::testing::writeFile(blocked, "a file where the folder should be");
+        choose(false);
+        choose(true);
+        QCOMPARE(messages.size(), 2u);
+        QVERIFY(messages[1].text.startsWith(QStringLiteral("Could not keep the choice of fields")));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        clickEntry(QStringLiteral("CONTEST.EDI"));
+        QVERIFY(contents(path("CONTEST.adi"))
+                    .contains("<COMMENT:21>Thank you for the QSO<STX:1>1<SRX:2>12<EOR>"));
+        QVERIFY(messages.back().text.endsWith(QStringLiteral("\nFields added: contest exchange.")));
+        fs::remove(blocked);
+        fs::rename(blocked.string() + ".kept", blocked);
+        storeFieldGroups({});
     }
 
     // Boxes open over the main window; one about many files fits the screen, its list in the
