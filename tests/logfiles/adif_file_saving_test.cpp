@@ -28,16 +28,6 @@ TEST(AdifFileSaving, OutputPathReplacesTheLastThreeBytes)
         EXPECT_EQ(adifPathFor(input), output) << input;
 }
 
-// The folder holds the EDI and ADIF files and nothing else: no part of a save is left behind.
-std::vector<fs::path> filesIn(const fs::path& folder)
-{
-    std::vector<fs::path> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(AdifFileSaving, WritesTheBytesAndOneMoreCrLfOverTheOlderFile)
 {
     const testing::TemporaryFolder dir;
@@ -57,7 +47,7 @@ TEST(AdifFileSaving, WritesTheBytesAndOneMoreCrLfOverTheOlderFile)
     ASSERT_TRUE(saveAdifFile(dir / "LINKED.edi", Header + Header));
     EXPECT_TRUE(fs::is_symlink(dir / "LINKED.adi"));
     EXPECT_EQ(testing::contents(*saved), Header + Header + "\r\n");
-    EXPECT_EQ(filesIn(dir.path()), (std::vector<fs::path> {"CONTEST.adi", "LINKED.adi"}));
+    EXPECT_EQ(testing::filesIn(dir.path()), (std::vector<fs::path> {"CONTEST.adi", "LINKED.adi"}));
 }
 
 TEST(AdifFileSaving, AFailureIsToldAndHarmsNothing)
@@ -70,7 +60,7 @@ TEST(AdifFileSaving, AFailureIsToldAndHarmsNothing)
     EXPECT_TRUE(
         saved.error().message.contains(QStringLiteral("a folder of that name is in the way")))
         << saved.error().message.toStdString();
-    EXPECT_EQ(filesIn(dir.path()), std::vector<fs::path> {"folder.adi"});
+    EXPECT_EQ(testing::filesIn(dir.path()), std::vector<fs::path> {"folder.adi"});
 
     // A disk that fills up while the file is written, for root too: the older file stays whole.
     testing::writeFile(dir / "LOG.adi", "an older ADIF file");
@@ -87,7 +77,7 @@ TEST(AdifFileSaving, AFailureIsToldAndHarmsNothing)
     };
     EXPECT_EXIT(saveOnAFullDisk(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(testing::contents(dir / "LOG.adi"), "an older ADIF file");
-    EXPECT_EQ(filesIn(dir.path()), (std::vector<fs::path> {"LOG.adi", "folder.adi"}));
+    EXPECT_EQ(testing::filesIn(dir.path()), (std::vector<fs::path> {"LOG.adi", "folder.adi"}));
 }
 
 } // namespace
