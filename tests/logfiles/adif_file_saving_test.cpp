@@ -3,9 +3,13 @@
 #include "tests/temporary_folder.h"
 
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
+#include <sys/inotify.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace logvane {
 namespace {
@@ -28,40 +32,90 @@ TEST(AdifFileSaving, OutputPathReplacesTheLastThreeBytes)
         EXPECT_EQ(adifPathFor(input), output) << input;
 }
 
-TEST(AdifFileSaving, WritesTheBytesAndOneMoreCrLfOverTheOlderFile)
+// Each row saves into a folder of its own, prepared as the row says.
+struct SaveCase
 {
-    const testing::TemporaryFolder dir;
-    const std::string text = Header + "<CALL:5>Q1\xA0\xFF\x80<COMMENT:0><EOR>\r\n";
-    const Result<fs::path> saved = saveAdifFile(dir / "CONTEST.EDI", text);
-    ASSERT_TRUE(saved) << saved.error().message.toStdString();
-    EXPECT_EQ(*saved, dir / "CONTEST.adi");
-    EXPECT_EQ(testing::contents(*saved), text + "\r\n");
+    std::function<void(const fs::path&)> prepare;
+    fs::path edi; // saved beside it
+    std::string_view told; // in the failure's message; empty where the save succeeds
+    fs::path holder; // what holds the new text afterwards, or still the older one; none for a pipe
+    fs::perms mode; // the holder's
+    std::vector<fs::path> after; // all the folder and its "out" folder hold afterwards
+};
 
-    // The older file's mode stays; so does a link, which is followed.
-    fs::permissions(*saved, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(saveAdifFile(dir / "CONTEST.EDI", Header));
-    EXPECT_EQ(testing::contents(*saved), Header + "\r\n");
-    EXPECT_EQ(fs::status(*saved).permissions(),
-        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink(dir / "CONTEST.adi", dir / "LINKED.adi");
-    ASSERT_TRUE(saveAdifFile(dir / "LINKED.edi", Header + Header));
-    EXPECT_TRUE(fs::is_symlink(dir / "LINKED.adi"));
-    EXPECT_EQ(testing::contents(*saved), Header + Header + "\r\n");
-    EXPECT_EQ(testing::filesIn(dir.path()), (std::vector<fs::path> {"CONTEST.adi", "LINKED.adi"}));
+TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
+{
+    ::umask(022); // a new file's mode is 0666 shaped by the umask
+    const std::string text = Header + "<CALL:5>Q1\xA0\xFF\x80<COMMENT:0><EOR>\r\n";
+    const auto older = [](const fs::path& dir, const fs::path& name, fs::perms mode) {
+        testing::writeFile(dir / name, "an older ADIF file");
+        fs::permissions(dir / name, mode);
+    };
+    const SaveCase cases[] = {
+        {[](auto&) {}, "CONTEST.EDI", "", "CONTEST.adi", fs::perms(0644), {"CONTEST.adi"}},
+        {[&](auto& dir) { older(dir, "CONTEST.adi", fs::perms(0640)); }, "CONTEST.EDI", "",
+            "CONTEST.adi", fs::perms(0640), {"CONTEST.adi"}},
+        {[&](auto& dir) {
+             older(dir, "real.adi", fs::perms(0640));
+             fs::create_symlink(dir / "real.adi", dir / "LINKED.adi");
+         },
+            "LINKED.edi", "", "real.adi", fs::perms(0640), {"LINKED.adi", "real.adi"}},
+        // A folder where the file should go (a failure even for root).
+        {[](auto& dir) { fs::create_directory(dir / "folder.adi"); }, "folder.edi",
+            "a folder of that name is in the way", "", {}, {"folder.adi"}},
+    };
+    for (const SaveCase& row : cases) {
+        SCOPED_TRACE(row.edi);
+        const testing::TemporaryFolder dir;
+        row.prepare(dir.path());
+        const auto listing = [&dir] {
+            std::vector<fs::path> names = testing::filesIn(dir.path());
+            if (fs::is_directory(dir / "out"))
+                for (const fs::path& name : testing::filesIn(dir / "out"))
+                    names.push_back("out" / name);
+            return names;
+        };
+        std::map<fs::path, fs::file_type> kinds; // a link, a pipe, a folder stays one
+        for (const fs::path& name : listing())
+            kinds[name] = fs::symlink_status(dir / name).type();
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        ::inotify_add_watch(watch, dir.path().c_str(), IN_CREATE | IN_MOVED_TO);
+
+        const Result<fs::path> saved = saveAdifFile(dir / row.edi, text);
+
+        // While it ran, no name but those it leaves and hidden ones appeared in the folder.
+        alignas(inotify_event) char events[65536];
+        const ssize_t length = ::read(watch, events, sizeof events);
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            const std::string name = event->name;
+            EXPECT_TRUE(name[0] == '.' || std::count(row.after.begin(), row.after.end(), name))
+                << name;
+            at += sizeof(inotify_event) + event->len;
+        }
+        ::close(watch);
+        if (row.told.empty()) {
+            ASSERT_TRUE(saved) << saved.error().message.toStdString();
+            EXPECT_EQ(*saved, dir / fs::path(row.edi).replace_extension(".adi"));
+        } else {
+            ASSERT_FALSE(saved);
+            EXPECT_TRUE(saved.error().message.contains(QString::fromUtf8(row.told)))
+                << saved.error().message.toStdString();
+        }
+        if (!row.holder.empty()) {
+            EXPECT_EQ(testing::contents(dir / row.holder),
+                row.told.empty() ? text + "\r\n" : "an older ADIF file");
+            EXPECT_EQ(fs::status(dir / row.holder).permissions(), row.mode);
+        }
+        EXPECT_EQ(listing(), row.after);
+        for (const auto& [name, kind] : kinds)
+            EXPECT_EQ(fs::symlink_status(dir / name).type(), kind) << name;
+    }
 }
 
-TEST(AdifFileSaving, AFailureIsToldAndHarmsNothing)
+TEST(AdifFileSaving, AFullDiskIsToldAndHarmsNothing)
 {
     const testing::TemporaryFolder dir;
-    // A folder where the file should go (a failure even for root).
-    fs::create_directory(dir / "folder.adi");
-    const Result<fs::path> saved = saveAdifFile(dir / "folder.edi", Header);
-    ASSERT_FALSE(saved);
-    EXPECT_TRUE(
-        saved.error().message.contains(QStringLiteral("a folder of that name is in the way")))
-        << saved.error().message.toStdString();
-    EXPECT_EQ(testing::filesIn(dir.path()), std::vector<fs::path> {"folder.adi"});
-
     // A disk that fills up while the file is written, for root too: the older file stays whole.
     testing::writeFile(dir / "LOG.adi", "an older ADIF file");
     const auto saveOnAFullDisk = [&dir] {
@@ -77,7 +131,7 @@ TEST(AdifFileSaving, AFailureIsToldAndHarmsNothing)
     };
     EXPECT_EXIT(saveOnAFullDisk(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(testing::contents(dir / "LOG.adi"), "an older ADIF file");
-    EXPECT_EQ(testing::filesIn(dir.path()), (std::vector<fs::path> {"LOG.adi", "folder.adi"}));
+    EXPECT_EQ(testing::filesIn(dir.path()), std::vector<fs::path> {"LOG.adi"});
 }
 
 } // namespace
