@@ -20,6 +20,32 @@ Failure cannotSave(const fs::path& path, const QString& reason)
                 .arg(shownPath(path), reason)};
 }
 
+// The mode of the file that the save replaces, if there is one, for the new file to keep; or the
+// reason the save may not replace it.
+Result<std::optional<mode_t>> olderMode(const fs::path& path, const fs::path& target)
+{
+    struct stat older;
+    if (::stat(target.c_str(), &older) != 0) {
+        if (errno == ENOENT)
+            return std::optional<mode_t>();
+        return cannotSave(path, systemReason(errno));
+    }
+    if (S_ISDIR(older.st_mode))
+        return Failure {QStringLiteral("Could not save the ADI file \"%1\": a folder of that name "
+                                       "is in the way. Nothing was saved.")
+                            .arg(shownPath(path))};
+    // A rename would put a plain file where a device or a pipe was (/dev/null itself, for root).
+    if (!S_ISREG(older.st_mode))
+        return cannotSave(
+            path, QStringLiteral("it is not a regular file but a device, a pipe or a socket"));
+    // A rename asks the folder, never the file, so the file is asked here. access() lets root
+    // write any file, but whoever took every write permission off a file meant it to stay, so that
+    // is refused for root too.
+    if ((older.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return cannotSave(path, QStringLiteral("the older file is write-protected"));
+    return std::optional<mode_t>(older.st_mode & 07777);
+}
+
 bool writeAll(int descriptor, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -73,10 +99,6 @@ Result<fs::path> saveAdifFile(const fs::path& inputPath, std::string_view adifTe
         return Failure {QStringLiteral("There is no ADI file name for \"%1\": nothing was saved.")
                             .arg(shownPath(inputPath))};
     std::error_code absent; // a file not there yet is no failure
-    if (fs::is_directory(*path, absent))
-        return Failure {QStringLiteral("Could not save the ADI file \"%1\": a folder of that name "
-                                       "is in the way. Nothing was saved.")
-                            .arg(shownPath(*path))};
     fs::path target = *path;
     if (fs::is_symlink(*path, absent)) {
         std::error_code error;
@@ -84,6 +106,9 @@ Result<fs::path> saveAdifFile(const fs::path& inputPath, std::string_view adifTe
         if (error)
             return cannotSave(*path, QString::fromStdString(error.message()));
     }
+    const Result<std::optional<mode_t>> mode = olderMode(*path, target);
+    if (!mode)
+        return mode.error();
 
     // Removed on any way out but the rename that makes it the ADIF file.
     struct PartFile
@@ -99,11 +124,8 @@ Result<fs::path> saveAdifFile(const fs::path& inputPath, std::string_view adifTe
     FileDescriptor file(createPartFile(target, part.path));
     if (!file)
         return cannotSave(*path, systemReason(errno));
-    struct stat older;
-    const bool olderModeKept
-        = ::stat(target.c_str(), &older) != 0 || ::fchmod(file.get(), older.st_mode & 07777) == 0;
-    if (!olderModeKept || !writeAll(file.get(), adifText) || !writeAll(file.get(), "\r\n")
-        || ::fsync(file.get()) != 0 || !file.close()
+    if ((*mode && ::fchmod(file.get(), **mode) != 0) || !writeAll(file.get(), adifText)
+        || !writeAll(file.get(), "\r\n") || ::fsync(file.get()) != 0 || !file.close()
         || ::rename(part.path.c_str(), target.c_str()) != 0)
         return cannotSave(*path, systemReason(errno));
     part.renamed = true;

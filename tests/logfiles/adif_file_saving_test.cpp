@@ -63,6 +63,11 @@ TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
         // A folder where the file should go (a failure even for root).
         {[](auto& dir) { fs::create_directory(dir / "folder.adi"); }, "folder.edi",
             "a folder of that name is in the way", "", {}, {"folder.adi"}},
+        // A write-protected file is refused, by root too; a pipe is not opened, nor replaced.
+        {[&](auto& dir) { older(dir, "RO.adi", fs::perms(0444)); }, "RO.edi", "write-protected",
+            "RO.adi", fs::perms(0444), {"RO.adi"}},
+        {[](auto& dir) { ::mkfifo((dir / "pipe.adi").c_str(), 0666); }, "pipe.edi",
+            "not a regular file", "", {}, {"pipe.adi"}},
     };
     for (const SaveCase& row : cases) {
         SCOPED_TRACE(row.edi);
