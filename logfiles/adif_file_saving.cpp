@@ -20,6 +20,26 @@ Failure cannotSave(const fs::path& path, const QString& reason)
                 .arg(shownPath(path), reason)};
 }
 
+// The file that `path` names once its links are followed to their end, whether it is there or not:
+// a dangling link names the file to make, which weakly_canonical, resolving only the part that is
+// there, misses. A relative link is read from its own folder. Linux follows at most 40 links in a
+// path; so does the save, with the system's error.
+Result<fs::path> followLinks(const fs::path& path)
+{
+    fs::path target = path;
+    for (int followed = 0;; ++followed) {
+        std::error_code error;
+        const fs::path next = fs::read_symlink(target, error);
+        if (error == std::errc::invalid_argument || error == std::errc::no_such_file_or_directory)
+            return target; // not a link, or nothing there yet
+        if (!error && followed == 40)
+            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+        if (error)
+            return cannotSave(path, systemReason(error.value()));
+        target = target.parent_path() / next; // an absolute `next` is taken as it is
+    }
+}
+
 // The mode of the file that the save replaces, if there is one, for the new file to keep; or the
 // reason the save may not replace it.
 Result<std::optional<mode_t>> olderMode(const fs::path& path, const fs::path& target)
@@ -98,14 +118,10 @@ Result<fs::path> saveAdifFile(const fs::path& inputPath, std::string_view adifTe
     if (!path)
         return Failure {QStringLiteral("There is no ADI file name for \"%1\": nothing was saved.")
                             .arg(shownPath(inputPath))};
-    std::error_code absent; // a file not there yet is no failure
-    fs::path target = *path;
-    if (fs::is_symlink(*path, absent)) {
-        std::error_code error;
-        target = fs::weakly_canonical(*path, error);
-        if (error)
-            return cannotSave(*path, QString::fromStdString(error.message()));
-    }
+    const Result<fs::path> followed = followLinks(*path);
+    if (!followed)
+        return followed.error();
+    const fs::path& target = *followed;
     const Result<std::optional<mode_t>> mode = olderMode(*path, target);
     if (!mode)
         return mode.error();

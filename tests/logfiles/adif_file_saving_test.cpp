@@ -60,6 +60,26 @@ TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
              fs::create_symlink(dir / "real.adi", dir / "LINKED.adi");
          },
             "LINKED.edi", "", "real.adi", fs::perms(0640), {"LINKED.adi", "real.adi"}},
+        // A link is followed to its end, a relative one from its own folder, even to a file not
+        // there yet, and stays a link.
+        {[](auto& dir) {
+             fs::create_directory(dir / "out");
+             fs::create_symlink("out/b-real.adi", dir / "b.adi");
+         },
+            "b.edi", "", "out/b-real.adi", fs::perms(0644), {"b.adi", "out", "out/b-real.adi"}},
+        {[&](auto& dir) {
+             fs::create_directory(dir / "out");
+             older(dir, "out/c2.adi", fs::perms(0640));
+             fs::create_symlink("out/c1.adi", dir / "c.adi");
+             fs::create_symlink("c2.adi", dir / "out/c1.adi");
+         },
+            "c.edi", "", "out/c2.adi", fs::perms(0640),
+            {"c.adi", "out", "out/c1.adi", "out/c2.adi"}},
+        {[](auto& dir) {
+             fs::create_symlink("loop2.adi", dir / "loop.adi");
+             fs::create_symlink("loop.adi", dir / "loop2.adi");
+         },
+            "loop.edi", "Too many levels of symbolic links", "", {}, {"loop.adi", "loop2.adi"}},
         // A folder where the file should go (a failure even for root).
         {[](auto& dir) { fs::create_directory(dir / "folder.adi"); }, "folder.edi",
             "a folder of that name is in the way", "", {}, {"folder.adi"}},
