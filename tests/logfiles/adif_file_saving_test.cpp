@@ -51,6 +51,7 @@ TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
         testing::writeFile(dir / name, "an older ADIF file");
         fs::permissions(dir / name, mode);
     };
+    const std::string longest(251, 'n'); // and ".adi", as long as a name may be
     const SaveCase cases[] = {
         {[](auto&) {}, "CONTEST.EDI", "", "CONTEST.adi", fs::perms(0644), {"CONTEST.adi"}},
         {[&](auto& dir) { older(dir, "CONTEST.adi", fs::perms(0640)); }, "CONTEST.EDI", "",
@@ -60,6 +61,8 @@ TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
              fs::create_symlink(dir / "real.adi", dir / "LINKED.adi");
          },
             "LINKED.edi", "", "real.adi", fs::perms(0640), {"LINKED.adi", "real.adi"}},
+        {[](auto&) {}, longest + ".edi", "", longest + ".adi", fs::perms(0644), {longest + ".adi"}},
+        {[](auto&) {}, "missing/LOG.edi", "No such file or directory", "", {}, {}},
         // A link is followed to its end, a relative one from its own folder, even to a file not
         // there yet, and stays a link.
         {[](auto& dir) {
