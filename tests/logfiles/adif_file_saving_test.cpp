@@ -1,8 +1,10 @@
 #include "logfiles/adif_file_saving.h"
+#include "logfiles/system_file.h"
 #include "tests/qt_printers.h"
 #include "tests/temporary_folder.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -32,70 +34,52 @@ TEST(AdifFileSaving, OutputPathReplacesTheLastThreeBytes)
         EXPECT_EQ(adifPathFor(input), output) << input;
 }
 
-// Each row saves into a folder of its own, prepared as the row says.
+// Each row saves into a folder of its own, where the shell first runs `made`.
 struct SaveCase
 {
-    std::function<void(const fs::path&)> prepare;
+    std::string made;
     fs::path edi; // saved beside it
     std::string_view told; // in the failure's message; empty where the save succeeds
-    fs::path holder; // what holds the new text afterwards, or still the older one; none for a pipe
-    fs::perms mode; // the holder's
-    std::vector<fs::path> after; // all the folder and its "out" folder hold afterwards
+    fs::path holder; // what then holds the new text, or still the older one, with the mode `mode`
+    fs::perms mode;
+    std::vector<fs::path> after; // all the folder and its "out" folder then hold
 };
 
 TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
 {
     ::umask(022); // a new file's mode is 0666 shaped by the umask
     const std::string text = Header + "<CALL:5>Q1\xA0\xFF\x80<COMMENT:0><EOR>\r\n";
-    const auto older = [](const fs::path& dir, const fs::path& name, fs::perms mode) {
-        testing::writeFile(dir / name, "an older ADIF file");
-        fs::permissions(dir / name, mode);
-    };
     const std::string longest(251, 'n'); // and ".adi", as long as a name may be
     const SaveCase cases[] = {
-        {[](auto&) {}, "CONTEST.EDI", "", "CONTEST.adi", fs::perms(0644), {"CONTEST.adi"}},
-        {[&](auto& dir) { older(dir, "CONTEST.adi", fs::perms(0640)); }, "CONTEST.EDI", "",
-            "CONTEST.adi", fs::perms(0640), {"CONTEST.adi"}},
-        {[&](auto& dir) {
-             older(dir, "real.adi", fs::perms(0640));
-             fs::create_symlink(dir / "real.adi", dir / "LINKED.adi");
-         },
-            "LINKED.edi", "", "real.adi", fs::perms(0640), {"LINKED.adi", "real.adi"}},
-        {[](auto&) {}, longest + ".edi", "", longest + ".adi", fs::perms(0644), {longest + ".adi"}},
-        {[](auto&) {}, "missing/LOG.edi", "No such file or directory", "", {}, {}},
+        {"", "CONTEST.EDI", "", "CONTEST.adi", fs::perms(0644), {"CONTEST.adi"}},
+        {"echo older >CONTEST.adi; chmod 640 CONTEST.adi", "CONTEST.EDI", "", "CONTEST.adi",
+            fs::perms(0640), {"CONTEST.adi"}},
+        {"", longest + ".edi", "", longest + ".adi", fs::perms(0644), {longest + ".adi"}},
+        {"", "missing/LOG.edi", "No such file or directory", "", {}, {}},
         // A link is followed to its end, a relative one from its own folder, even to a file not
         // there yet, and stays a link.
-        {[](auto& dir) {
-             fs::create_directory(dir / "out");
-             fs::create_symlink("out/b-real.adi", dir / "b.adi");
-         },
-            "b.edi", "", "out/b-real.adi", fs::perms(0644), {"b.adi", "out", "out/b-real.adi"}},
-        {[&](auto& dir) {
-             fs::create_directory(dir / "out");
-             older(dir, "out/c2.adi", fs::perms(0640));
-             fs::create_symlink("out/c1.adi", dir / "c.adi");
-             fs::create_symlink("c2.adi", dir / "out/c1.adi");
-         },
+        {"echo older >real.adi; chmod 640 real.adi; ln -s \"$PWD/real.adi\" LINKED.adi",
+            "LINKED.edi", "", "real.adi", fs::perms(0640), {"LINKED.adi", "real.adi"}},
+        {"mkdir out; ln -s out/b-real.adi b.adi", "b.edi", "", "out/b-real.adi", fs::perms(0644),
+            {"b.adi", "out", "out/b-real.adi"}},
+        {"mkdir out; echo older >out/c2.adi; chmod 640 out/c2.adi; ln -s out/c1.adi c.adi; "
+         "ln -s c2.adi out/c1.adi",
             "c.edi", "", "out/c2.adi", fs::perms(0640),
             {"c.adi", "out", "out/c1.adi", "out/c2.adi"}},
-        {[](auto& dir) {
-             fs::create_symlink("loop2.adi", dir / "loop.adi");
-             fs::create_symlink("loop.adi", dir / "loop2.adi");
-         },
-            "loop.edi", "Too many levels of symbolic links", "", {}, {"loop.adi", "loop2.adi"}},
-        // A folder where the file should go (a failure even for root).
-        {[](auto& dir) { fs::create_directory(dir / "folder.adi"); }, "folder.edi",
-            "a folder of that name is in the way", "", {}, {"folder.adi"}},
-        // A write-protected file is refused, by root too; a pipe is not opened, nor replaced.
-        {[&](auto& dir) { older(dir, "RO.adi", fs::perms(0444)); }, "RO.edi", "write-protected",
-            "RO.adi", fs::perms(0444), {"RO.adi"}},
-        {[](auto& dir) { ::mkfifo((dir / "pipe.adi").c_str(), 0666); }, "pipe.edi",
-            "not a regular file", "", {}, {"pipe.adi"}},
+        {"ln -s loop2.adi loop.adi; ln -s loop.adi loop2.adi", "loop.edi",
+            "Too many levels of symbolic links", "", {}, {"loop.adi", "loop2.adi"}},
+        // In the way, for root too: a folder, a write-protected file, a pipe (never opened).
+        {"mkdir folder.adi", "folder.edi", "a folder of that name is in the way", "", {},
+            {"folder.adi"}},
+        {"echo older >RO.adi; chmod 444 RO.adi", "RO.edi", "write-protected", "RO.adi",
+            fs::perms(0444), {"RO.adi"}},
+        {"mkfifo pipe.adi", "pipe.edi", "not a regular file", "", {}, {"pipe.adi"}},
     };
     for (const SaveCase& row : cases) {
         SCOPED_TRACE(row.edi);
         const testing::TemporaryFolder dir;
-        row.prepare(dir.path());
+        ASSERT_EQ(
+            std::system(("set -e; cd '" + dir.path().native() + "'; " + row.made).c_str()), 0);
         const auto listing = [&dir] {
             std::vector<fs::path> names = testing::filesIn(dir.path());
             if (fs::is_directory(dir / "out"))
@@ -106,33 +90,31 @@ TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
         std::map<fs::path, fs::file_type> kinds; // a link, a pipe, a folder stays one
         for (const fs::path& name : listing())
             kinds[name] = fs::symlink_status(dir / name).type();
-        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        ::inotify_add_watch(watch, dir.path().c_str(), IN_CREATE | IN_MOVED_TO);
+        const FileDescriptor watch(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+        ::inotify_add_watch(watch.get(), dir.path().c_str(), IN_CREATE | IN_MOVED_TO);
 
         const Result<fs::path> saved = saveAdifFile(dir / row.edi, text);
 
         // While it ran, no name but those it leaves and hidden ones appeared in the folder.
         alignas(inotify_event) char events[65536];
-        const ssize_t length = ::read(watch, events, sizeof events);
+        const ssize_t length = ::read(watch.get(), events, sizeof events);
         for (ssize_t at = 0; at < length;) {
             const auto* event = reinterpret_cast<const inotify_event*>(events + at);
-            const std::string name = event->name;
-            EXPECT_TRUE(name[0] == '.' || std::count(row.after.begin(), row.after.end(), name))
+            const fs::path name = event->name;
+            EXPECT_TRUE(
+                name.native()[0] == '.' || std::count(row.after.begin(), row.after.end(), name))
                 << name;
             at += sizeof(inotify_event) + event->len;
         }
-        ::close(watch);
-        if (row.told.empty()) {
-            ASSERT_TRUE(saved) << saved.error().message.toStdString();
+        const QString told = saved ? QString() : saved.error().message;
+        ASSERT_EQ(saved.has_value(), row.told.empty()) << told.toStdString();
+        EXPECT_TRUE(told.contains(QString::fromUtf8(row.told))) << told.toStdString();
+        if (saved) {
             EXPECT_EQ(*saved, dir / fs::path(row.edi).replace_extension(".adi"));
-        } else {
-            ASSERT_FALSE(saved);
-            EXPECT_TRUE(saved.error().message.contains(QString::fromUtf8(row.told)))
-                << saved.error().message.toStdString();
         }
         if (!row.holder.empty()) {
-            EXPECT_EQ(testing::contents(dir / row.holder),
-                row.told.empty() ? text + "\r\n" : "an older ADIF file");
+            EXPECT_EQ(
+                testing::contents(dir / row.holder), row.told.empty() ? text + "\r\n" : "older\n");
             EXPECT_EQ(fs::status(dir / row.holder).permissions(), row.mode);
         }
         EXPECT_EQ(listing(), row.after);
