@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace logvane::testing {
 
@@ -55,6 +57,16 @@ inline std::string contents(const std::filesystem::path& path)
 {
     std::ifstream file(path, std::ios::binary);
     return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(unreadable)";
+}
+
+// The names of what a folder holds, hidden ones too, sorted.
+inline std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace logvane::testing
