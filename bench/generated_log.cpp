@@ -9,8 +9,8 @@ namespace logvane::bench {
 std::string generatedEdiLog(std::size_t records)
 {
     std::string log = "[REG1TEST;1]\r\nTName=Generated contest\r\nTDate=20130803;20130804\r\n"
-                      "PCall=Q1XYZ\r\nPWWLo=JO01AA\r\nPSect=SINGLE\r\nPBand=144 MHz\r\n"
-                      "PClub=\r\nRName=\r\n[Remarks]\r\n[QSORecords;"
+                      "PCall=Q1XYZ\r\nPWWLo=JO01AA\r\nPExch=DA\r\nPSect=SINGLE\r\nPBand=144 MHz\r\n"
+                      "SPowe=100\r\nPClub=\r\nRName=\r\n[Remarks]\r\n[QSORecords;"
         + std::to_string(records) + "]\r\n";
     log.reserve(log.size() + records * 64);
 

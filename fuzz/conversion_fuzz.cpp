@@ -1,5 +1,6 @@
 // Arbitrary bytes as an EDI text and a comment: the conversion must not crash, and its output
-// must keep the shape every ADIF reader relies on. The first byte gives the comment's length.
+// must keep the shape every ADIF reader relies on. The first byte gives the comment's length (its
+// low six bits) and the optional field groups (bit 6 the contest exchange, bit 7 my station).
 #include "conversion/adif_record_writer.h"
 #include "conversion/conversion_run.h"
 
@@ -42,11 +43,33 @@ std::vector<std::string_view> recordLines(std::string_view edi)
 
 // What the record of a gated line must hold, worked out here on its own: the fields split at ";",
 // the call when field 3 is followed by a ";" and not empty, then the mode of the mode code, the
-// reports of fields 5 and 7 and the locator of field 10, each cut at its width.
+// reports of fields 5 and 7 and the locator of field 10, each cut at its width; for the contest
+// exchange, the serials of fields 6 and 8 and the exchange of field 9.
 struct Expected
 {
-    std::string_view call, mode, rstSent, rstRcvd, locator;
+    std::string_view call, mode, rstSent, rstRcvd, locator, sentSerial, rcvdSerial, exchange;
 };
+
+std::string_view withoutBlanks(std::string_view value)
+{
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+        value.remove_prefix(1);
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
+        value.remove_suffix(1);
+    return value;
+}
+
+// 1 to 9 digits without their leading zeros, or nothing.
+std::string_view serialOf(std::string_view field)
+{
+    std::string_view serial = withoutBlanks(field);
+    if (serial.empty() || serial.size() > 9
+        || serial.find_first_not_of("0123456789") != std::string_view::npos)
+        return {};
+    while (serial.size() > 1 && serial.front() == '0')
+        serial.remove_prefix(1);
+    return serial;
+}
 
 Expected expectedRecord(std::string_view line)
 {
@@ -72,7 +95,7 @@ Expected expectedRecord(std::string_view line)
     }
     const std::size_t width = mode == "SSB" ? 2 : 3;
     return {field(3), mode, field(5).substr(0, width), field(7).substr(0, width),
-        field(10).substr(0, 6)};
+        field(10).substr(0, 6), serialOf(field(6)), serialOf(field(8)), withoutBlanks(field(9))};
 }
 
 bool isAdifBand(std::string_view band)
@@ -110,6 +133,11 @@ std::string_view readField(std::string_view adif, std::size_t& at, std::string_v
     return value;
 }
 
+// The fields of the optional groups, in their order, each with the bit of its group.
+constexpr std::array<std::pair<std::string_view, unsigned>, 7> OptionalTags
+    = {{{"<STX:", 1}, {"<SRX:", 1}, {"<STX_STRING:", 1}, {"<SRX_STRING:", 1}, {"<TX_PWR:", 1},
+        {"<STATION_CALLSIGN:", 2}, {"<MY_GRIDSQUARE:", 2}}};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -117,12 +145,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::string_view comment = input.substr(1, data[0]);
+    const std::string_view comment = input.substr(1, data[0] & 0x3F);
     const std::string_view edi = input.substr(1 + comment.size());
+    const unsigned chosen = data[0] >> 6;
+    const logvane::FieldGroups groups {.contest = (chosen & 1) != 0, .station = (chosen & 2) != 0};
 
-    const logvane::ConversionRun::AdifText converted = logvane::ConversionRun::run(edi, comment);
+    const logvane::ConversionRun::AdifText converted
+        = logvane::ConversionRun::run(edi, comment, groups);
     const std::string& adif = converted.text;
-    check(adif == logvane::ConversionRun::run(edi, comment).text, "two runs give the same text");
+    check(adif == logvane::ConversionRun::run(edi, comment, groups).text,
+        "two runs give the same text");
     logvane::ConversionRun::RecordCounts counted;
 
     const std::string_view text = adif;
@@ -149,6 +181,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         counted.withoutBand += values[4].empty() ? 1 : 0;
         counted.withoutMode += values[3].empty() ? 1 : 0;
         check(values[8] == comment, "comment");
+        std::array<std::string_view, OptionalTags.size()> optional {};
+        for (std::size_t next = 0; text.substr(at, 5) != "<EOR>"; ++next) {
+            while (next < OptionalTags.size()
+                && !text.substr(at).starts_with(OptionalTags[next].first))
+                ++next;
+            check(next < OptionalTags.size(), "optional fields in their order");
+            check((OptionalTags[next].second & chosen) != 0, "fields of the chosen groups only");
+            optional[next] = readField(text, at, OptionalTags[next].first);
+            check(!optional[next].empty(), "optional fields only with a value");
+        }
+        if (groups.contest) {
+            check(optional[0] == expected.sentSerial, "sent serial");
+            check(optional[1] == expected.rcvdSerial, "received serial");
+            check(optional[3] == expected.exchange, "received exchange");
+        }
         check(text.substr(at, 7) == "<EOR>\r\n", "end of record");
         at += 7;
     }
