@@ -1,8 +1,8 @@
 #!/bin/sh
-# Starts the program with the arguments of one case, offscreen, in a folder of logs of its own, and
-# prints what came of it: its standard output and error, "status N", then the ADIF files the folder
-# holds. A program that converted files waits at its message, so it is stopped after 5 s
-# (status 124).
+# Starts the program with the arguments of one case, offscreen or without any display, in a folder
+# of logs of its own, and prints what came of it: its standard output and error, "status N", then
+# the ADIF files the folder holds. A program that converted files in its window waits at its
+# message, so it is stopped after 5 s (status 124). The user's settings are the folder's own.
 #
 #   program_arguments.sh PROGRAM CASE
 set -u
@@ -11,16 +11,20 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
 log='PBand=432 MHz
+PWWLo=JO01aa
 130803;1300;Q3XY;1;55;003;59;040;;JO01AA;9;;;;'
 mkdir "$dir/sub"
 for name in -reverse.edi "with blank.edi" sub/relative.edi fusion.edi; do
     printf '%s\n' "$log" >"$dir/$name"
 done
+mkdir -p "$dir/config/logvane"
+printf '[fields]\ncontest=true\n' >"$dir/config/logvane/logvane.conf"
 cd "$dir" || exit 1
 
 run()
 {
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" </dev/null >out 2>err
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$dir/config" "$@" \
+        </dev/null >out 2>err
     status=$?
     cat out
     grep -v -e '^QStandardPaths' -e 'propagateSizeHints' err
@@ -43,6 +47,18 @@ files)
     # After "--" every argument is a file: Qt takes neither "-reverse.edi" nor "-style".
     run timeout 5 "$program" -platform offscreen -- -reverse.edi "with blank.edi" \
         sub/relative.edi -style fusion.edi
+    ;;
+convert)
+    # Without a display; the groups of fields chosen in the settings.
+    run "$program" --convert "with blank.edi" missing.edi sub/relative.edi
+    grep -o '<COMMENT.*<EOR>' "with blank.adi"
+    ;;
+convert-options)
+    run "$program" --convert --fields=station "--comment=73 de Q1" -- -reverse.edi
+    grep -o '<COMMENT.*<EOR>' ./-reverse.adi
+    ;;
+convert-misuse)
+    run "$program" --convert --fields=contest,bogus fusion.edi
     ;;
 *)
     echo "no such case: $2"

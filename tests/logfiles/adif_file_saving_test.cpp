@@ -107,7 +107,7 @@ TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
             at += sizeof(inotify_event) + event->len;
         }
         const QString told = saved ? QString() : saved.error().message;
-        ASSERT_EQ(saved.has_value(), row.told.empty()) << told.toStdString();
+        ASSERT_EQ(bool(saved), row.told.empty()) << told.toStdString();
         EXPECT_TRUE(told.contains(QString::fromUtf8(row.told))) << told.toStdString();
         if (saved) {
             EXPECT_EQ(*saved, dir / fs::path(row.edi).replace_extension(".adi"));
