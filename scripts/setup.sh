@@ -24,6 +24,7 @@ case "${1:-run}" in
             desktop-file-utils      # desktop-file-validate
             appstream               # appstreamcli, for the software centre's metadata
             shared-mime-info        # update-mime-database, for the type of EDI logs
+            libglib2.0-bin          # gio, to judge the icon by its content as GTK does
         )
         ;;
     *)
