@@ -1,5 +1,8 @@
 #include "app/display_guard.h"
 
+#include "logfiles/translations.h"
+
+#include <QCoreApplication>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -17,6 +20,7 @@ namespace logvane {
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
+const Translations* language = nullptr;
 // Held text goes to a nameless temporary file that stands in for standard error: libxcb writes a
 // server's refusal ("Authorization required, ...") straight to it, past any message handler.
 std::FILE* held = nullptr;
@@ -38,6 +42,15 @@ void restoreStderr()
 bool displayUnreachable = false;
 QStringList pluginReasons;
 
+// A line of the guard's own, in the user's language.
+void printLine(const char* text, const QString& argument = {})
+{
+    QString line = language->translate("DisplayGuard", text);
+    if (!argument.isEmpty())
+        line = line.arg(argument);
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
 void holdingHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     const std::string_view category = context.category ? context.category : "";
@@ -55,11 +68,12 @@ void holdingHandler(QtMsgType type, const QMessageLogContext& context, const QSt
     // there are.
     restoreStderr();
     if (displayUnreachable || pluginReasons.isEmpty()) {
-        std::fputs(
-            "logvane needs a desktop session: no X11 or Wayland display was found\n", stderr);
+        printLine(QT_TRANSLATE_NOOP("DisplayGuard",
+            "logvane needs a desktop session: no X11 or Wayland display was found"));
     } else {
-        std::fprintf(stderr, "logvane could not start its windows: %s\n",
-            qPrintable(pluginReasons.join(QStringLiteral("; "))));
+        //: %1 is what Qt said, in English.
+        printLine(QT_TRANSLATE_NOOP("DisplayGuard", "logvane could not start its windows: %1"),
+            pluginReasons.join(QStringLiteral("; ")));
         const qsizetype available = message.indexOf(QStringLiteral("Available platform plugins"));
         if (available >= 0)
             std::fprintf(stderr, "%s\n", qPrintable(message.mid(available).trimmed()));
@@ -80,8 +94,9 @@ void openClosedStandardStreams()
 #endif
 }
 
-void holdStartupMessages()
+void holdStartupMessages(const Translations& translations)
 {
+    language = &translations;
 #ifdef Q_OS_UNIX
     held = std::tmpfile();
     if (held) {

@@ -5,6 +5,7 @@
 #include "app/display_guard.h"
 #include "app/without_windows.h"
 #include "logfiles/program_directory.h"
+#include "logfiles/translations.h"
 #include "ui/form1.h"
 #include "ui/message_box.h"
 #include "ui/program_window.h"
@@ -23,10 +24,12 @@ int main(int argc, char* argv[])
     if (commandLine.request != logvane::CommandLine::Request::Windows)
         return logvane::runWithoutWindows(argc > 0 ? argv[0] : nullptr, commandLine);
 
+    logvane::Translations translations; // before Qt starts, for the display guard's line
     int qtArgc = static_cast<int>(commandLine.forQt.size()) - 1;
-    logvane::holdStartupMessages(); // no display: one line and status 1, not Qt's abort
+    logvane::holdStartupMessages(translations); // no display: one line and status 1, not an abort
     QApplication app(qtArgc, commandLine.forQt.data());
     logvane::releaseStartupMessages();
+    translations.install();
 
     QApplication::setApplicationName(logvane::ApplicationTitle);
     // The installed desktop entry's id, so that a desktop takes the windows for its menu entry's.

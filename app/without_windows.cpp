@@ -4,6 +4,7 @@
 #include "logfiles/conversion_job.h"
 #include "logfiles/edi_directory.h"
 #include "logfiles/field_choice.h"
+#include "logfiles/translations.h"
 
 #include <QCoreApplication>
 
@@ -26,7 +27,9 @@ int runWithoutWindows(char* programName, const CommandLine& commandLine)
     static char fallbackName[] = "logvane";
     int argc = 1;
     char* argv[] = {programName ? programName : fallbackName, nullptr};
+    Translations translations;
     const QCoreApplication application(argc, argv); // for the user's language, no display
+    translations.install();
     switch (commandLine.request) {
     case CommandLine::Request::Help:
         std::fputs(qPrintable(helpText()), stdout);

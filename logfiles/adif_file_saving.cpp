@@ -2,6 +2,8 @@
 
 #include "logfiles/system_file.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -15,10 +17,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Saving)
+};
+
 Failure cannotSave(const fs::path& path, const QString& reason)
 {
-    return {QStringLiteral("Could not save the ADI file \"%1\": %2. Nothing was saved, and any "
-                           "older file of that name is unchanged.")
+    //: %2 is the reason ("Permission denied", "the older file is write-protected").
+    return {Text::tr("Could not save the ADI file \"%1\": %2. Nothing was saved, and any older "
+                     "file of that name is unchanged.")
                 .arg(shownPath(path), reason)};
 }
 
@@ -53,18 +61,18 @@ Result<std::optional<mode_t>> olderMode(const fs::path& path, const fs::path& ta
         return cannotSave(path, systemReason(errno));
     }
     if (S_ISDIR(older.st_mode))
-        return Failure {QStringLiteral("Could not save the ADI file \"%1\": a folder of that name "
-                                       "is in the way. Nothing was saved.")
+        return Failure {Text::tr("Could not save the ADI file \"%1\": a folder of that name is in "
+                                 "the way. Nothing was saved.")
                             .arg(shownPath(path))};
     // A rename would put a plain file where a device or a pipe was (/dev/null itself, for root).
     if (!S_ISREG(older.st_mode))
         return cannotSave(
-            path, QStringLiteral("it is not a regular file but a device, a pipe or a socket"));
+            path, Text::tr("it is not a regular file but a device, a pipe or a socket"));
     // A rename asks the folder, never the file, so the file is asked here. access() lets root
     // write any file, but whoever took every write permission off a file meant it to stay, so that
     // is refused for root too.
     if ((older.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-        return cannotSave(path, QStringLiteral("the older file is write-protected"));
+        return cannotSave(path, Text::tr("the older file is write-protected"));
     return std::optional<mode_t>(older.st_mode & 07777);
 }
 
@@ -174,7 +182,7 @@ Result<fs::path> saveAdifFile(const fs::path& inputPath, std::string_view adifTe
 {
     const std::optional<fs::path> path = adifPathFor(inputPath);
     if (!path)
-        return Failure {QStringLiteral("There is no ADI file name for \"%1\": nothing was saved.")
+        return Failure {Text::tr("There is no ADI file name for \"%1\": nothing was saved.")
                             .arg(shownPath(inputPath))};
     const Result<fs::path> followed = followLinks(*path);
     if (!followed)
@@ -202,8 +210,8 @@ Result<fs::path> saveAdifFile(const fs::path& inputPath, std::string_view adifTe
     hidden.renamed = true;
     // Saved, but not known to be on the disk: "nothing was saved" would be untrue.
     if (const int error = syncFolder(folderOf(target)))
-        return Failure {QStringLiteral("The ADI file \"%1\" was written, but the system could not "
-                                       "confirm that it is on the disk: %2.")
+        return Failure {Text::tr("The ADI file \"%1\" was written, but the system could not "
+                                 "confirm that it is on the disk: %2.")
                             .arg(shownPath(*path), systemReason(error))};
     return *path;
 }

@@ -1,5 +1,6 @@
 #include "logfiles/code_page.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #ifdef Q_OS_WIN
@@ -7,6 +8,14 @@
 #endif
 
 namespace logvane::codepage {
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CodePage)
+};
+
+} // namespace
 
 CodePage::CodePage(int number)
     : number_(number)
@@ -78,9 +87,10 @@ Failure CodePage::characterWithoutByte(QStringView text, qsizetype at, const QSt
                              .toUpper();
     const QString character
         = shown.isEmpty() ? code : QStringLiteral("\u201C%1\u201D (%2)").arg(shown, code);
-    return {QStringLiteral("The character %1 %2 cannot be written to a log file: log files "
-                           "hold only the characters of the %3 code page. Change or remove it; "
-                           "nothing was saved.")
+    //: %1 is the character and its code, %2 where it stands ("in the comment", "on line 3 of
+    //: the EDI text"), %3 the name of the code page ("windows-1250").
+    return {Text::tr("The character %1 %2 cannot be written to a log file: log files hold only "
+                     "the characters of the %3 code page. Change or remove it; nothing was saved.")
                 .arg(character, place, name())};
 }
 

@@ -6,9 +6,19 @@
 #include "logfiles/edi_file_loading.h"
 #include "logfiles/system_file.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 namespace logvane {
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Job)
+};
+
+} // namespace
 
 Result<ConvertedLog> convertEdiFile(const std::filesystem::path& ediPath, std::string ediText,
     const QString& comment, FieldGroups groups)
@@ -33,8 +43,8 @@ Result<ConvertedLog> convertEdiFile(const std::filesystem::path& ediPath, std::s
 
 Failure notEnoughMemory(const std::filesystem::path& ediPath)
 {
-    return {QStringLiteral("There is not enough memory to convert \"%1\". Nothing was saved, "
-                           "and nothing was changed.")
+    return {Text::tr("There is not enough memory to convert \"%1\". Nothing was saved, and "
+                     "nothing was changed.")
                 .arg(shownPath(ediPath))};
 }
 
@@ -44,19 +54,17 @@ namespace {
 // own words.
 QString countsOf(const ConversionRun::RecordCounts& counts)
 {
-    QString text
-        = QStringLiteral("%1 %2 written")
-              .arg(counts.records)
-              .arg(counts.records == 1 ? QStringLiteral("contact") : QStringLiteral("contacts"));
-    const std::pair<std::size_t, const char*> lacking[]
-        = {{counts.withoutBand, "without a band"}, {counts.withoutMode, "without a mode"}};
-    QString joiner = QStringLiteral(", %1 of them %2");
-    for (const auto& [count, words] : lacking) {
-        if (count == 0)
-            continue;
-        text += joiner.arg(count).arg(QLatin1StringView(words));
-        joiner = QStringLiteral(" and %1 %2");
-    }
+    const auto n = [](std::size_t count) { return static_cast<int>(count); };
+    QString text = Text::tr("%n contact(s) written", nullptr, n(counts.records));
+    if (counts.withoutBand > 0)
+        //: Follows "76 contacts written".
+        text += Text::tr(", %n of them without a band", nullptr, n(counts.withoutBand));
+    if (counts.withoutMode > 0)
+        text += counts.withoutBand > 0
+            //: Follows "76 contacts written, 4 of them without a band".
+            ? Text::tr(" and %n without a mode", nullptr, n(counts.withoutMode))
+            //: Follows "76 contacts written".
+            : Text::tr(", %n of them without a mode", nullptr, n(counts.withoutMode));
     return text + u'.';
 }
 
@@ -64,30 +72,29 @@ QString countsOf(const ConversionRun::RecordCounts& counts)
 
 QString confirmationOf(const ConvertedLog& log)
 {
-    QString text = QStringLiteral("ADI file saved in %1\n%2")
-                       .arg(shownPath(log.adifPath), countsOf(log.counts));
+    QString text = Text::tr("ADI file saved in %1").arg(shownPath(log.adifPath)) + u'\n'
+        + countsOf(log.counts);
     if (log.groups.contest || log.groups.station)
         text += u'\n'
-            + (!log.groups.station ? QStringLiteral("Fields added: contest exchange.")
-                    : !log.groups.contest
-                    ? QStringLiteral("Fields added: my station.")
-                    : QStringLiteral("Fields added: contest exchange and my station."));
+            + (!log.groups.station        ? Text::tr("Fields added: contest exchange.")
+                    : !log.groups.contest ? Text::tr("Fields added: my station.")
+                                          : Text::tr("Fields added: contest exchange and my "
+                                                     "station."));
     return text;
 }
 
 QString summaryOf(const ConvertedLog& log)
 {
-    return QStringLiteral("ADI file saved in %1: %2")
-        .arg(shownPath(log.adifPath), countsOf(log.counts));
+    //: %1 is where the file went, %2 what it holds ("157 contacts written.").
+    return Text::tr("ADI file saved in %1: %2").arg(shownPath(log.adifPath), countsOf(log.counts));
 }
 
 QString savedAndFailed(std::size_t saved, std::size_t failed)
 {
-    QString text = QStringLiteral("%1 ADI %2 saved")
-                       .arg(saved)
-                       .arg(saved == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    QString text = Text::tr("%n ADI file(s) saved", nullptr, static_cast<int>(saved));
     if (failed > 0)
-        text += QStringLiteral(", %1 failed").arg(failed);
+        //: Follows "3 ADI files saved".
+        text += Text::tr(", %n failed", nullptr, static_cast<int>(failed));
     return text + u'.';
 }
 

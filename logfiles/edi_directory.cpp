@@ -2,11 +2,22 @@
 
 #include "logfiles/system_file.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace logvane {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Folder)
+};
+
+} // namespace
 
 bool isEdiFileName(const fs::path& name)
 {
@@ -22,16 +33,15 @@ bool isEdiFileName(const fs::path& name)
 Result<fs::path> ediFileNamed(const fs::path& name)
 {
     if (!isEdiFileName(name))
-        return Failure {QStringLiteral("\"%1\" is not an EDI file: only files whose names end in "
-                                       ".edi are converted, each to the file of the same name "
-                                       "ending in .adi. Nothing was written.")
+        return Failure {Text::tr("\"%1\" is not an EDI file: only files whose names end in .edi "
+                                 "are converted, each to the file of the same name ending in "
+                                 ".adi. Nothing was written.")
                             .arg(shownPath(name))};
     std::error_code error;
     fs::path path = fs::absolute(name, error);
     if (error)
-        return Failure {
-            QStringLiteral("Could not find the EDI file \"%1\": %2. Nothing was written.")
-                .arg(shownPath(name), QString::fromStdString(error.message()))};
+        return Failure {Text::tr("Could not find the EDI file \"%1\": %2. Nothing was written.")
+                            .arg(shownPath(name), QString::fromStdString(error.message()))};
     return path;
 }
 
@@ -49,7 +59,7 @@ Result<std::vector<fs::path>> ediFileNames(const fs::path& directory)
         names.push_back(std::move(name));
     }
     if (error)
-        return Failure {QStringLiteral("Could not list the EDI files of the folder \"%1\": %2.")
+        return Failure {Text::tr("Could not list the EDI files of the folder \"%1\": %2.")
                             .arg(shownPath(directory), QString::fromStdString(error.message()))};
 
     std::vector<std::pair<QString, fs::path>> shown;

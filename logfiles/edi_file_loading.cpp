@@ -2,6 +2,7 @@
 
 #include "logfiles/system_file.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cerrno>
@@ -12,9 +13,15 @@
 namespace logvane {
 namespace {
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Loading)
+};
+
 Failure cannotRead(const std::filesystem::path& path, const QString& reason)
 {
-    return {QStringLiteral("Could not read the EDI file \"%1\": %2. Nothing was changed.")
+    //: %2 is the reason ("Permission denied", "it is not a regular file").
+    return {Text::tr("Could not read the EDI file \"%1\": %2. Nothing was changed.")
                 .arg(shownPath(path), reason)};
 }
 
@@ -28,7 +35,7 @@ QString sizeText(qint64 bytes, qint64 other)
     };
     if (rounded(bytes) != rounded(other))
         return rounded(bytes);
-    return QStringLiteral("%1 bytes").arg(locale.toString(bytes));
+    return Text::tr("%1 bytes").arg(locale.toString(bytes));
 }
 
 } // namespace
@@ -70,22 +77,24 @@ Result<LoadedEdi> loadEdiFile(const std::filesystem::path& path, std::string edi
     struct stat status;
     if (::stat(path.c_str(), &status) != 0)
         return cannotRead(path,
-            errno == ENOENT ? QStringLiteral("the file does not exist (any more)")
-                            : systemReason(errno));
+            errno == ENOENT ? Text::tr("the file does not exist (any more)") : systemReason(errno));
     if (!S_ISREG(status.st_mode))
-        return cannotRead(path, QStringLiteral("it is not a regular file"));
+        return cannotRead(path, Text::tr("it is not a regular file"));
     const auto textSize = static_cast<qint64>(ediText.size());
     const qint64 fileSize = status.st_size;
     if (fileSize > EdiTextLimit)
         return cannotRead(path,
-            QStringLiteral("it holds %1, more than the %2 an EDI text may hold (an EDI log holds "
-                           "kilobytes)")
+            //: %1 and %2 are sizes ("80.0 MiB", "64.0 MiB").
+            Text::tr("it holds %1, more than the %2 an EDI text may hold (an EDI log holds "
+                     "kilobytes)")
                 .arg(sizeText(fileSize, EdiTextLimit), sizeText(EdiTextLimit, fileSize)));
-    const QString pressNew = QStringLiteral("; press New to start from an empty EDI text");
+    //: Follows the reason a file is too large for the EDI text the window holds already.
+    const QString pressNew = Text::tr("; press New to start from an empty EDI text");
     if (fileSize > EdiTextLimit - textSize)
         return cannotRead(path,
-            QStringLiteral("it holds %1, and with the %2 the EDI text holds already that is more "
-                           "than the %3 it may hold%4")
+            //: %1, %2 and %3 are sizes; %4 is "; press New to start from an empty EDI text".
+            Text::tr("it holds %1, and with the %2 the EDI text holds already that is more than "
+                     "the %3 it may hold%4")
                 .arg(sizeText(fileSize, EdiTextLimit), sizeText(textSize, EdiTextLimit),
                     sizeText(EdiTextLimit, fileSize + textSize), pressNew));
 
@@ -110,8 +119,11 @@ Result<LoadedEdi> loadEdiFile(const std::filesystem::path& path, std::string edi
     appender.finish();
     if (pastTheBound())
         return cannotRead(path,
-            QStringLiteral("it holds %1, and with its lines ended by CR LF it takes the EDI text "
-                           "past the %2 it may hold%3")
+            //: %1 and %2 are sizes; %3 is "; press New to start from an empty EDI text", or
+            //: nothing.
+            Text::tr(
+                "it holds %1, and with its lines ended by CR LF it takes the EDI text past the "
+                "%2 it may hold%3")
                 .arg(sizeText(fileSize, EdiTextLimit), sizeText(EdiTextLimit, fileSize),
                     textSize > 0 ? pressNew : QString()));
     return LoadedEdi {std::move(ediText), path};

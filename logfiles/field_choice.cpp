@@ -6,6 +6,11 @@
 namespace logvane {
 namespace {
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FieldChoice)
+};
+
 // The user's own settings file, whichever program object exists, or none.
 QSettings userSettings()
 {
@@ -34,9 +39,8 @@ std::optional<Failure> storeFieldGroups(FieldGroups groups)
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return std::nullopt;
-    return Failure {QCoreApplication::translate("FieldChoice",
-        "Could not keep the choice of fields in \"%1\": the file or its folder cannot be "
-        "written. The choice holds until logvane ends.")
+    return Failure {Text::tr("Could not keep the choice of fields in \"%1\": the file or its "
+                             "folder cannot be written. The choice holds until logvane ends.")
                         .arg(settings.fileName())};
 }
 

@@ -74,15 +74,16 @@ QLabel* label(const QString& caption, QRect geometry, QWidget* parent)
 Form1::Form1(const std::filesystem::path& programDirectory, Notify notify)
     : ProgramWindow(twipsSize(7065, 7020))
     , Label1(label(QStringLiteral("EDI"), twipsRect(240, 120, 495, 255), client()))
-    , Text1(textArea(QStringLiteral("EDI text"), twipsRect(240, 480, 6495, 2415), client()))
+    //: Names the text in messages: "on line 3 of the EDI text".
+    , Text1(textArea(tr("EDI text"), twipsRect(240, 480, 6495, 2415), client()))
     , Label3(label(QStringLiteral("ADIF"), twipsRect(240, 3120, 375, 255), client()))
-    , Label2(label(QStringLiteral("(converted)"), twipsRect(720, 3120, 975, 255), client()))
-    , Text2(textArea(QStringLiteral("ADIF text"), twipsRect(240, 3480, 6495, 2055), client()))
-    , Label4(label(QStringLiteral("Comment"), twipsRect(240, 5760, 855, 255), client()))
+    , Label2(label(tr("(converted)"), twipsRect(720, 3120, 975, 255), client()))
+    , Text2(textArea(tr("ADIF text"), twipsRect(240, 3480, 6495, 2055), client()))
+    , Label4(label(tr("Comment"), twipsRect(240, 5760, 855, 255), client()))
     , Text3(textField(DefaultComment, twipsRect(1320, 5760, 4695, 285), client()))
-    , Command3(button(QStringLiteral("Open"), twipsRect(2040, 6480, 855, 375), client()))
-    , Command2(button(QStringLiteral("Quit"), twipsRect(3000, 6480, 975, 375), client()))
-    , Command5(button(QStringLiteral("New"), twipsRect(4080, 6480, 855, 375), client()))
+    , Command3(button(tr("Open"), twipsRect(2040, 6480, 855, 375), client()))
+    , Command2(button(tr("Quit"), twipsRect(3000, 6480, 975, 375), client()))
+    , Command5(button(tr("New"), twipsRect(4080, 6480, 855, 375), client()))
     , Command6(button(tr("Fields\u2026"), twipsRect(5040, 6480, 1095, 375), client()))
     , Text4(textField(QStringLiteral("Text4"), twipsRect(6000, 6600, 735, 285), client()))
     , programDirectory_(programDirectory)
@@ -147,8 +148,9 @@ void Form1::Form_Load()
 
 namespace {
 
-const QString TooLargeToShow
-    = QStringLiteral("The texts are too large to show here: there is not enough memory left.");
+const char* const TooLargeToShow = QT_TRANSLATE_NOOP("logvane::Form1",
+    "The texts are too large to show here: there is not "
+    "enough memory left.");
 
 // Marks a job as running for as long as it lasts, its messages included.
 class RunningJob
@@ -181,16 +183,16 @@ bool Form1::convertPickedFile(const std::filesystem::path& path)
     }
     const QString confirmation = confirmationOf(*log);
     const bool shown = showJob(std::move(*log));
-    notify_(
-        MessageKind::Confirmation, shown ? confirmation : confirmation + u'\n' + TooLargeToShow);
+    notify_(MessageKind::Confirmation,
+        shown ? confirmation : confirmation + u'\n' + tr(TooLargeToShow));
     return true;
 }
 
 void Form1::convertFiles(const std::vector<std::filesystem::path>& files)
 {
     if (jobRunning_) {
-        notify_(MessageKind::Failure,
-            QStringLiteral("A job is running: give the files again once it has ended."));
+        notify_(
+            MessageKind::Failure, tr("A job is running: give the files again once it has ended."));
         return;
     }
     const RunningJob running(jobRunning_);
@@ -213,7 +215,7 @@ void Form1::convertFiles(const std::vector<std::filesystem::path>& files)
     if (files.size() > 1)
         told.prepend(savedAndFailed(saved, files.size() - saved));
     if (last && !showJob(std::move(*last)))
-        told.append(TooLargeToShow);
+        told.append(tr(TooLargeToShow));
     notify_(
         saved < files.size() ? MessageKind::Failure : MessageKind::Confirmation, told.join(u'\n'));
 }

@@ -14,9 +14,9 @@ namespace logvane {
 
 Form2::Form2(const std::filesystem::path& programDirectory, ConvertFile convertFile, Notify notify)
     : ProgramWindow(twipsSize(4485, 3780)) // a window of its own, not owned by the main window
-    , Label1(new QLabel(QStringLiteral("click .EDI to convert..."), client()))
+    , Label1(new QLabel(tr("click .EDI to convert..."), client()))
     , File1(new FileListBox(client()))
-    , Command1(new PushButton(QStringLiteral("Close"), client()))
+    , Command1(new PushButton(tr("Close"), client()))
     , Label2(new QLabel(client()))
     , folder_(programDirectory)
     , convertFile_(std::move(convertFile))

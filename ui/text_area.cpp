@@ -3,7 +3,6 @@
 #include "logfiles/code_page.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -136,8 +135,9 @@ TextArea::TextArea(const QString& contentName, QWidget* parent)
         document(), &QTextDocument::contentsChanged, this, [this] { bytesAreCurrent_ = false; });
 
     // In the area's own window colours, which the palette keeps readable in light and dark themes.
-    longLineNote_->setText(QStringLiteral("Read only: a line here is longer than %1 characters.")
-                               .arg(QLocale(QLocale::English).toString(PieceLength)));
+    static_assert(PieceLength == 4096, "the texts name the length of a piece");
+    //: Written as numbers are written in the language of the translation.
+    longLineNote_->setText(tr("Read only: a line here is longer than 4,096 characters."));
     longLineNote_->setWordWrap(true);
     longLineNote_->setAutoFillBackground(true);
     longLineNote_->setContentsMargins(4, 2, 4, 2);
@@ -181,8 +181,9 @@ Result<std::string> TextArea::bytes()
         }
         return bytes_;
     } catch (const std::bad_alloc&) {
-        return Failure {QStringLiteral("There is not enough memory to read the %1. Nothing was "
-                                       "saved, and nothing was changed.")
+        //: %1 names the text: "EDI text".
+        return Failure {tr("There is not enough memory to read the %1. Nothing was saved, and "
+                           "nothing was changed.")
                             .arg(contentName_)};
     }
 }
@@ -213,7 +214,9 @@ Result<std::string> TextArea::bytesOfDocument() const
             const std::optional<char> byte = codePage.byteOf(character);
             if (!byte)
                 return codePage.characterWithoutByte(
-                    text, i, QStringLiteral("on line %1 of the %2").arg(line).arg(contentName_));
+                    //: Where a character stands, in "The character ... cannot be written"; %2
+                    //: names the text: "EDI text".
+                    text, i, tr("on line %1 of the %2").arg(line).arg(contentName_));
             bytes += *byte;
         }
     }
@@ -226,10 +229,11 @@ Result<std::string> TextArea::bytesOfDocument() const
 void TextArea::insertFromMimeData(const QMimeData* source)
 {
     if (source->hasText() && longestLineWith(source->text()) > PieceLength) {
-        emit refused(QStringLiteral("The text was not inserted: it would make a line of the %1 "
-                                    "longer than %2 characters, and no contest log has one. To "
-                                    "look at such a file, pick it after New or Open.")
-                         .arg(contentName_, QLocale(QLocale::English).toString(PieceLength)));
+        //: %1 names the text: "EDI text".
+        emit refused(tr("The text was not inserted: it would make a line of the %1 longer than "
+                        "4,096 characters, and no contest log has one. To look at such a file, "
+                        "pick it after New or Open.")
+                         .arg(contentName_));
         return;
     }
     QPlainTextEdit::insertFromMimeData(source);

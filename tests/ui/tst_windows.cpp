@@ -4,6 +4,7 @@
 #include "logfiles/edi_file_loading.h"
 #include "logfiles/field_choice.h"
 #include "logfiles/system_file.h"
+#include "logfiles/translations.h"
 #include "tests/temporary_folder.h"
 #include "ui/fields_dialog.h"
 #include "ui/file_list_box.h"
@@ -139,6 +140,7 @@ private:
 
     std::unique_ptr<logvane::testing::TemporaryFolder> dir; // named in Latin-1, no UTF-8
     QTemporaryDir settings;
+    Translations english {QLocale(QLocale::English)};
     std::unique_ptr<Form1> form;
     std::vector<Message> messages;
     std::function<void()> whileMessageIsOpen; // once, when the next message is shown
@@ -148,6 +150,7 @@ private slots:
     {
         // The choice of fields goes to a settings file of the tests' own.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        english.install();
     }
     void init()
     {
