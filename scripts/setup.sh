@@ -12,6 +12,8 @@ packages=(
     cmake make g++                  # the build
     qt6-base-dev                    # Qt 6 Widgets, QtTest and the platform plugins
     libxkbcommon-dev                # keyboard layouts, which Qt's build files look for
+    qt6-tools-dev qt6-l10n-tools    # CMake's Qt6LinguistTools, lupdate and lrelease
+    qt6-translations-l10n           # Qt's own texts (a text area's menu) in the user's language
 )
 case "${1:-run}" in
     run) ;;

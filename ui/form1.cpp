@@ -30,7 +30,7 @@ namespace {
 QPushButton* button(const QString& caption, QRect geometry, QWidget* parent)
 {
     auto* button = new PushButton(caption, parent);
-    button->setGeometry(geometry);
+    placeButton(button, geometry);
     return button;
 }
 

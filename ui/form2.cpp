@@ -29,7 +29,7 @@ Form2::Form2(const std::filesystem::path& programDirectory, ConvertFile convertF
 
     placeCentredLabel(Label1, twipsRect(1320, 240, 1815, 255));
     File1->setGeometry(twipsRect(360, 600, 3735, 2175));
-    Command1->setGeometry(twipsRect(1680, 3000, 975, 375));
+    placeButton(Command1, twipsRect(1680, 3000, 975, 375));
     Label2->setGeometry(twipsRect(360, 3480, 3735, 240));
     Label1->setBuddy(File1);
     File1->setAccessibleName(Label1->text()); // a list's name comes not from its buddy

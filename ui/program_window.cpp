@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -69,6 +70,14 @@ void placeLabel(QLabel* label, QRect geometry)
 {
     geometry.setWidth(std::max(geometry.width(), label->sizeHint().width()));
     label->setGeometry(geometry);
+}
+
+void placeButton(QPushButton* button, QRect geometry)
+{
+    const int caption = button->fontMetrics().horizontalAdvance(button->text())
+        + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    geometry.setWidth(std::max(geometry.width(), caption));
+    button->setGeometry(geometry);
 }
 
 void placeCentredLabel(QLabel* label, QRect geometry)

@@ -5,6 +5,7 @@
 
 class QIcon;
 class QLabel;
+class QPushButton;
 
 namespace logvane {
 
@@ -31,10 +32,11 @@ private:
     QWidget* const client_;
 };
 
-// Where a font's captions run wider than the layout's proportions allow, a label grows as far as
-// its caption needs, so that no caption is clipped: to the right, or, for a centred label, to both
-// sides.
+// Where a font's or a language's captions run wider than the layout's proportions allow, a label
+// or a button grows as far as its caption needs, so that no caption is clipped: to the right, or,
+// for a centred label, to both sides.
 void placeLabel(QLabel* label, QRect geometry);
+void placeButton(QPushButton* button, QRect geometry);
 void placeCentredLabel(QLabel* label, QRect geometry);
 
 } // namespace logvane
