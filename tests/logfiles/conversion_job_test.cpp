@@ -1,5 +1,6 @@
 #include "conversion/conversion_run.h"
 #include "logfiles/conversion_job.h"
+#include "logfiles/translations.h"
 #include "tests/address_space.h"
 #include "tests/qt_printers.h"
 #include "tests/temporary_folder.h"
@@ -32,7 +33,10 @@ TEST(ConversionJob, DoneWholeOrNotAtAll)
     const Result<ConvertedLog> job = convertEdiFile(edi, "kept\r\n", QStringLiteral("tnx \u00A0"));
     ASSERT_TRUE(job) << job.error().message.toStdString();
     EXPECT_EQ(job->ediText, "kept\r\nPBand=144 MHz\r\n130803;1200;Q1A;1;5\r\n");
-    EXPECT_EQ(job->adifText, ConversionRun::run(job->ediText, "tnx \xA0").text);
+    EXPECT_EQ(job->adifText,
+        "This ADIF file was exported using logvane utility from TAVREN<EOH>\r\n<QSO_DATE:8>20130803"
+        "<TIME_ON:4>1200<TIME_OFF:4>1200<CALL:3>Q1A<MODE:3>SSB<BAND:2>2m<RST_SENT:1>5<RST_RCVD:0>"
+        "<GRIDSQUARE:0><COMMENT:5>tnx \xA0<EOR>\r\n");
     EXPECT_EQ(job->ediPath, edi);
     EXPECT_EQ(job->adifPath, adi);
     EXPECT_EQ(testing::contents(adi), job->adifText + "\r\n");
@@ -85,6 +89,46 @@ TEST(ConversionJob, TheConfirmationCountsWhatWasWritten)
         const ConvertedLog log {{}, {}, {}, "/logs/LOG.adi", counts, groups};
         EXPECT_EQ(confirmationOf(log),
             QStringLiteral("ADI file saved in /logs/LOG.adi\n") + QString::fromUtf8(lines));
+    }
+}
+
+// Each language counts as its speakers count: one, two to four, and five contacts take their
+// own forms where the language has them; the C locale speaks English.
+TEST(ConversionJob, TheCountsReadRightInEveryLanguage)
+{
+    const struct
+    {
+        QLocale locale;
+        const char* one;
+        const char* three;
+        const char* five;
+    } cases[] = {
+        {QLocale::c(), "1 contact written.", "3 contacts written.", "5 contacts written."},
+        {QLocale(QLocale::German), "1 QSO geschrieben.", "3 QSOs geschrieben.",
+            "5 QSOs geschrieben."},
+        {QLocale(QLocale::Czech), "1 spojení zapsáno.", "3 spojení zapsána.", "5 spojení zapsáno."},
+        {QLocale(QLocale::Slovak), "1 spojenie zapísané.", "3 spojenia zapísané.",
+            "5 spojení zapísaných."},
+        {QLocale(QLocale::Polish), "1 zapisana łączność.", "3 zapisane łączności.",
+            "5 zapisanych łączności."},
+        {QLocale(QLocale::Italian), "1 QSO scritto.", "3 QSO scritti.", "5 QSO scritti."},
+        {QLocale(QLocale::French), "1 QSO écrit.", "3 QSO écrits.", "5 QSO écrits."},
+        {QLocale(QLocale::Hungarian), "1 összeköttetés kiírva.", "3 összeköttetés kiírva.",
+            "5 összeköttetés kiírva."},
+        {QLocale(QLocale::Spanish), "1 contacto escrito.", "3 contactos escritos.",
+            "5 contactos escritos."},
+    };
+    for (const auto& c : cases) {
+        Translations translations(c.locale);
+        translations.install();
+        EXPECT_EQ(translations.language(),
+            c.locale == QLocale::c() ? QStringLiteral("en") : c.locale.name().left(2));
+        for (const auto& [records, counted] :
+            {std::pair {1u, c.one}, std::pair {3u, c.three}, std::pair {5u, c.five}}) {
+            const ConvertedLog log {{}, {}, {}, "/logs/LOG.adi", {records, 0, 0}, {}};
+            EXPECT_EQ(confirmationOf(log).section(u'\n', 1), QString::fromUtf8(counted))
+                << c.locale.name().toStdString();
+        }
     }
 }
 

@@ -100,10 +100,11 @@ TEST(EdiFileLoading, RefusalsNameTheFileAndTheReason)
 {
     const testing::TemporaryFolder dir;
     constexpr auto Limit = static_cast<std::size_t>(EdiTextLimit);
-    const auto file = [&dir](const char* name, std::size_t size, char filler) {
-        testing::writeFile(dir / name, std::string(size, filler));
-        return dir / name;
-    };
+    const auto file
+        = [&dir](const char* name, std::size_t size, char filler, const char* end = "") {
+              testing::writeFile(dir / name, std::string(size, filler) + end);
+              return dir / name;
+          };
     std::filesystem::create_directory(dir / "folder.edi");
     const struct
     {
@@ -116,14 +117,16 @@ TEST(EdiFileLoading, RefusalsNameTheFileAndTheReason)
         {"a folder", dir / "folder.edi", {}, "it is not a regular file"},
         {"one byte over the bound", file("big.edi", Limit + 1, 'x'), {},
             "it holds 67,108,865 bytes, more than the 67,108,864 bytes"},
-        {"at the bound", file("full.edi", Limit - 2, 'x'), {}, ""},
+        {"at the bound, CR LF last", file("full.edi", Limit - 2, 'x', "\r\n"), {}, ""},
         {"LF lines over the bound", file("lf.edi", Limit / 2 + 1, '\n'), {},
             "with its lines ended by CR LF it takes the EDI text past the 64.0 MiB"},
         {"LF lines at the bound", file("lf-full.edi", Limit / 2, '\n'), {}, ""},
         {"over the bound with the text before it", dir / "CONTEST.EDI", std::string(Limit - 8, 'x'),
             "; press New"},
+        {"at the bound with the text before it", dir / "CONTEST.EDI", std::string(Limit - 15, 'x'),
+            ""},
     };
-    testing::writeFile(dir / "CONTEST.EDI", "PBand=144 MHz\r\n");
+    testing::writeFile(dir / "CONTEST.EDI", "PBand=144 MHz\r\n"); // 15 bytes
     for (const auto& c : cases) {
         const Result<LoadedEdi> loaded = loadEdiFile(c.path, c.ediText);
         if (*c.told == '\0') {
@@ -133,6 +136,8 @@ TEST(EdiFileLoading, RefusalsNameTheFileAndTheReason)
         ASSERT_FALSE(loaded) << c.cause;
         const std::string message = loaded.error().message.toStdString();
         EXPECT_NE(message.find(c.told), std::string::npos) << c.cause << ": " << message;
+        // New helps only where the EDI text held something before.
+        EXPECT_EQ(message.find("press New") != std::string::npos, !c.ediText.empty()) << c.cause;
         EXPECT_NE(message.find(c.path.filename().string().substr(0, 4)), std::string::npos)
             << c.cause << ": " << message;
     }

@@ -285,6 +285,8 @@ private slots:
         QFETCH(bool, editable);
         area->setBytes(bytes.toStdString());
         QCOMPARE(note()->isVisible(), !editable);
+        QCOMPARE(area->testAttribute(Qt::WA_InputMethodEnabled), editable);
+        QCOMPARE(area->accessibleDescription().startsWith(u"Read only"), !editable);
         QTest::keyClick(area.get(), Qt::Key_X);
         QCOMPARE(bytesOf(*area), editable ? "x" + bytes : bytes);
         QTest::keyClick(area.get(), Qt::Key_Backspace);
