@@ -92,43 +92,33 @@ TEST(ConversionJob, TheConfirmationCountsWhatWasWritten)
     }
 }
 
-// Each language counts as its speakers count: one, two to four, and five contacts take their
-// own forms where the language has them; the C locale speaks English.
+// Each language counts as its speakers count: one, three and five contacts each take their own
+// form where the language has one; the C locale speaks English.
 TEST(ConversionJob, TheCountsReadRightInEveryLanguage)
 {
-    const struct
-    {
-        QLocale locale;
-        const char* one;
-        const char* three;
-        const char* five;
-    } cases[] = {
-        {QLocale::c(), "1 contact written.", "3 contacts written.", "5 contacts written."},
-        {QLocale(QLocale::German), "1 QSO geschrieben.", "3 QSOs geschrieben.",
-            "5 QSOs geschrieben."},
-        {QLocale(QLocale::Czech), "1 spojení zapsáno.", "3 spojení zapsána.", "5 spojení zapsáno."},
-        {QLocale(QLocale::Slovak), "1 spojenie zapísané.", "3 spojenia zapísané.",
-            "5 spojení zapísaných."},
-        {QLocale(QLocale::Polish), "1 zapisana łączność.", "3 zapisane łączności.",
-            "5 zapisanych łączności."},
-        {QLocale(QLocale::Italian), "1 QSO scritto.", "3 QSO scritti.", "5 QSO scritti."},
-        {QLocale(QLocale::French), "1 QSO écrit.", "3 QSO écrits.", "5 QSO écrits."},
-        {QLocale(QLocale::Hungarian), "1 összeköttetés kiírva.", "3 összeköttetés kiírva.",
-            "5 összeköttetés kiírva."},
-        {QLocale(QLocale::Spanish), "1 contacto escrito.", "3 contactos escritos.",
-            "5 contactos escritos."},
+    const std::pair<QLocale, const char*> cases[] = {
+        {QLocale::c(), "1 contact written.|3 contacts written.|5 contacts written."},
+        {QLocale::German, "1 QSO geschrieben.|3 QSOs geschrieben.|5 QSOs geschrieben."},
+        {QLocale::Czech, "1 spojení zapsáno.|3 spojení zapsána.|5 spojení zapsáno."},
+        {QLocale::Slovak, "1 spojenie zapísané.|3 spojenia zapísané.|5 spojení zapísaných."},
+        {QLocale::Polish, "1 zapisana łączność.|3 zapisane łączności.|5 zapisanych łączności."},
+        {QLocale::Italian, "1 QSO scritto.|3 QSO scritti.|5 QSO scritti."},
+        {QLocale::French, "1 QSO écrit.|3 QSO écrits.|5 QSO écrits."},
+        {QLocale::Hungarian,
+            "1 összeköttetés kiírva.|3 összeköttetés kiírva.|5 összeköttetés kiírva."},
+        {QLocale::Spanish, "1 contacto escrito.|3 contactos escritos.|5 contactos escritos."},
     };
-    for (const auto& c : cases) {
-        Translations translations(c.locale);
+    for (const auto& [locale, counted] : cases) {
+        Translations translations(locale);
         translations.install();
-        EXPECT_EQ(translations.language(),
-            c.locale == QLocale::c() ? QStringLiteral("en") : c.locale.name().left(2));
-        for (const auto& [records, counted] :
-            {std::pair {1u, c.one}, std::pair {3u, c.three}, std::pair {5u, c.five}}) {
-            const ConvertedLog log {{}, {}, {}, "/logs/LOG.adi", {records, 0, 0}, {}};
-            EXPECT_EQ(confirmationOf(log).section(u'\n', 1), QString::fromUtf8(counted))
-                << c.locale.name().toStdString();
-        }
+        EXPECT_EQ(
+            translations.language(), locale == QLocale::c() ? u"en"_qs : locale.name().left(2));
+        QStringList lines;
+        for (const std::size_t records : {1, 3, 5})
+            lines << confirmationOf(
+                {{}, {}, {}, "/logs/LOG.adi", {records, 0, 0},
+                    {}}).section(u'\n', 1);
+        EXPECT_EQ(lines.join(u'|'), QString::fromUtf8(counted));
     }
 }
 
