@@ -109,9 +109,7 @@ TEST(AdifFileSaving, SavesWhereItMayAndLeavesNothingBehind)
         const QString told = saved ? QString() : saved.error().message;
         ASSERT_EQ(bool(saved), row.told.empty()) << told.toStdString();
         EXPECT_TRUE(told.contains(QString::fromUtf8(row.told))) << told.toStdString();
-        if (saved) {
-            EXPECT_EQ(*saved, dir / fs::path(row.edi).replace_extension(".adi"));
-        }
+        EXPECT_TRUE(!saved || *saved == dir / fs::path(row.edi).replace_extension(".adi"));
         if (!row.holder.empty()) {
             EXPECT_EQ(
                 testing::contents(dir / row.holder), row.told.empty() ? text + "\r\n" : "older\n");

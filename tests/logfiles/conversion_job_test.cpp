@@ -5,6 +5,8 @@
 #include "tests/qt_printers.h"
 #include "tests/temporary_folder.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 namespace logvane {
@@ -124,3 +126,13 @@ TEST(ConversionJob, TheCountsReadRightInEveryLanguage)
 
 } // namespace
 } // namespace logvane
+
+// The log files' tests, in English as the program speaks it: "1 contact", "2 contacts".
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    logvane::Translations english(QLocale(QLocale::English));
+    const QCoreApplication application(argc, argv);
+    english.install();
+    return RUN_ALL_TESTS();
+}

@@ -294,34 +294,24 @@ private slots:
     }
 
     // A paste that would make a line longer than a display piece is refused, and says so; the
-    // characters around the selection count, those beyond a line break do not.
-    void aPasteOfALineTooLongIsRefused_data()
-    {
-        QTest::addColumn<int>("at"); // in "abc\r\ndef"
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<bool>("taken");
-        const QString piece(4096, u'x');
-        QTest::newRow("a piece, at the end") << 7 << piece.left(4093) << true;
-        QTest::newRow("a piece and a character, at the end") << 7 << piece.left(4094) << false;
-        QTest::newRow("after the line's start") << 3 << piece.left(4094) << false;
-        QTest::newRow("before the line's end") << 0 << piece.left(4094) << false;
-        QTest::newRow("ending in a line break") << 0 << piece + u'\n' << true;
-        QTest::newRow("between line breaks") << 3 << u'\r' + piece + QStringLiteral("\r\n") << true;
-    }
+    // characters around the cursor count, those beyond a line break do not.
     void aPasteOfALineTooLongIsRefused()
     {
-        QFETCH(int, at);
-        QFETCH(QString, pasted);
-        QFETCH(bool, taken);
-        area->setBytes("abc\r\ndef");
-        QTextCursor cursor = area->textCursor();
-        cursor.setPosition(at);
-        area->setTextCursor(cursor);
-        QSignalSpy refused(area.get(), &TextArea::refused);
-        QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(area.get(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(refused.size(), taken ? 0 : 1);
-        QCOMPARE(bytesOf(*area) == "abc\r\ndef", !taken);
+        const QString piece(4096, u'x');
+        const std::tuple<int, QString, bool> pastes[] = {// where in "abc\r\ndef", what, taken
+            {7, piece.left(4093), true}, {7, piece.left(4094), false}, {3, piece.left(4094), false},
+            {0, piece.left(4094), false}, {3, u'\r' + piece + QStringLiteral("\r\n"), true}};
+        for (const auto& [at, pasted, taken] : pastes) {
+            area->setBytes("abc\r\ndef");
+            QTextCursor cursor = area->textCursor();
+            cursor.setPosition(at);
+            area->setTextCursor(cursor);
+            QSignalSpy refused(area.get(), &TextArea::refused);
+            QApplication::clipboard()->setText(pasted);
+            QTest::keyClick(area.get(), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(refused.size(), taken ? 0 : 1);
+            QCOMPARE(bytesOf(*area) == "abc\r\ndef", !taken);
+        }
     }
 
     // A CR or an LF that ends no line is shown as its control picture, and given back unedited.

@@ -110,7 +110,11 @@ struct Seen
     friend bool operator==(const Seen&, const Seen&) = default;
 };
 
+using Step = std::function<void()>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Step)
 
 class tst_Windows : public QObject
 {
@@ -145,41 +149,6 @@ private:
         }
         captions.removeAll(QString());
         return captions;
-    }
-    struct FailedJob
-    {
-        const char* cause;
-        std::function<void()> cause_, mend;
-        QString told;
-    };
-    std::vector<FailedJob> failedJobs()
-    {
-        const fs::path target = path("target.edi");
-        const fs::path targetAdi = path("target.adi");
-        return {
-            {"file gone after the listing", [=] { fs::remove(target); },
-                [=] { testing::writeFile(target, Log432.toStdString()); },
-                QStringLiteral("does not exist")},
-            {"output blocked by a directory", [=] { fs::create_directory(targetAdi); },
-                [=] { fs::remove(targetAdi); }, shownPath(targetAdi)},
-            {"comment the code page cannot hold",
-                [this] { form->Text3->setText(QStringLiteral("73 \u03A9")); },
-                [this] { form->Text3->setText(QStringLiteral("Thank you for the QSO")); },
-                QStringLiteral("(U+03A9) in the comment")},
-            {"typed EDI text the code page cannot hold",
-                [this] {
-                    QTest::keyClick(form->Text1, Qt::Key_Z, Qt::NoModifier);
-                    form->Text1->insertPlainText(QStringLiteral("\u03A9"));
-                },
-                [this] {
-                    QTest::keyClick(form->Text1, Qt::Key_Backspace);
-                    QTest::keyClick(form->Text1, Qt::Key_Backspace);
-                },
-                QStringLiteral("(U+03A9) on line 10 of the EDI text")},
-            {"file over the bound", [=] { fs::resize_file(target, EdiTextLimit + 1); },
-                [=] { testing::writeFile(target, Log432.toStdString()); },
-                QStringLiteral("67,108,865 bytes")},
-        };
     }
     Seen seen() const
     {
@@ -553,15 +522,36 @@ private slots:
     // after the EDI text and saves under the new file's name.
     void aFailedJobChangesNothingAndCanBeRetried_data()
     {
-        QTest::addColumn<int>("row");
-        dir = std::make_unique<testing::TemporaryFolder>(); // for the rows' paths
-        for (int row = 0; const FailedJob& job : failedJobs())
-            QTest::addRow("%s", job.cause) << row++;
+        QTest::addColumn<Step>("cause");
+        QTest::addColumn<Step>("mend");
+        QTest::addColumn<QString>("told");
+        const Step writeTarget = [this] { writeLog("target.edi", Log432); };
+        QTest::newRow("file gone after the listing")
+            << Step([this] { fs::remove(path("target.edi")); }) << writeTarget
+            << u"does not exist"_qs;
+        QTest::newRow("output blocked by a directory")
+            << Step([this] { fs::create_directory(path("target.adi")); })
+            << Step([this] { fs::remove(path("target.adi")); }) << u"a folder of that name"_qs;
+        QTest::newRow("comment the code page cannot hold")
+            << Step([this] { form->Text3->setText(QStringLiteral("73 \u03A9")); })
+            << Step([this] { form->Text3->setText(QStringLiteral("Thank you for the QSO")); })
+            << u"(U+03A9) in the comment"_qs;
+        QTest::newRow("typed EDI text the code page cannot hold") << Step([this] {
+            QTest::keyClick(form->Text1, Qt::Key_Z, Qt::NoModifier);
+            form->Text1->insertPlainText(QStringLiteral("\u03A9"));
+        }) << Step([this] {
+            QTest::keyClick(form->Text1, Qt::Key_Backspace);
+            QTest::keyClick(form->Text1, Qt::Key_Backspace);
+        }) << u"(U+03A9) on line 10 of the EDI text"_qs;
+        QTest::newRow("file over the bound")
+            << Step([this] { fs::resize_file(path("target.edi"), EdiTextLimit + 1); })
+            << writeTarget << u"67,108,865 bytes"_qs;
     }
     void aFailedJobChangesNothingAndCanBeRetried()
     {
-        QFETCH(int, row);
-        const FailedJob job = failedJobs().at(std::size_t(row));
+        QFETCH(Step, cause);
+        QFETCH(Step, mend);
+        QFETCH(QString, told);
         // An earlier job, a line the user typed, then Open to add the target.
         writeLog("earlier.edi", Log144);
         writeLog("target.edi", Log432);
@@ -573,17 +563,17 @@ private slots:
         QTest::mouseClick(form->Command3, Qt::LeftButton);
         messages.clear();
 
-        job.cause_();
+        cause();
         const Seen before = seen();
         clickEntry(QStringLiteral("target.edi"));
         QCOMPARE(messages.size(), 1u);
         QCOMPARE(messages[0].kind, MessageKind::Failure);
-        QVERIFY2(messages[0].text.contains(job.told), qPrintable(messages[0].text));
+        QVERIFY2(messages[0].text.contains(told), qPrintable(messages[0].text));
         QVERIFY(seen() == before);
         QVERIFY(picker().isVisible() && picker().File1->selectedItems().isEmpty());
         QVERIFY(!fs::is_regular_file(path("target.adi")));
 
-        job.mend();
+        mend();
         clickEntry(QStringLiteral("target.edi"));
         QCOMPARE(bytesOf(form->Text1), Log144 + "typed\xA0\r\n" + Log432AsLoaded);
         QCOMPARE(contents(path("target.adi")), Header + Records144 + Records432 + "\r\n");
@@ -781,20 +771,13 @@ private slots:
     {
         Form1 window(dir->path()); // showing boxes of its own
         window.show();
-        QRect box;
-        const QWidget* owner = nullptr;
-        QString details;
-        QTimer::singleShot(0, &window, [&] {
-            auto* const shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            box = shown->frameGeometry();
-            owner = shown->parentWidget();
-            details = shown->detailedText();
-            shown->accept();
+        QTimer::singleShot(0, &window, [&window] {
+            auto* const box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            box->accept(); // and still there until its loop ends
+            QVERIFY(box->parentWidget() == &window && box->detailedText().count(u'\n') == 199);
+            QVERIFY(window.screen()->availableGeometry().contains(box->frameGeometry()));
         });
         window.convertFiles(std::vector<fs::path>(200, path("notes.txt")));
-        QVERIFY(owner == &window);
-        QVERIFY(window.screen()->availableGeometry().contains(box));
-        QCOMPARE(details.count(u'\n'), 199);
     }
 };
 
