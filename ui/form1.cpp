@@ -148,9 +148,8 @@ void Form1::Form_Load()
 
 namespace {
 
-const char* const TooLargeToShow = QT_TRANSLATE_NOOP("logvane::Form1",
-    "The texts are too large to show here: there is not "
-    "enough memory left.");
+const char* const TooLargeToShow = QT_TRANSLATE_NOOP(
+    "logvane::Form1", "The texts are too large to show here: there is not enough memory left.");
 
 // Marks a job as running for as long as it lasts, its messages included.
 class RunningJob
