@@ -8,12 +8,13 @@
 namespace logvane {
 namespace {
 
-// A sentence under its check box, indented to the box's text.
+// A sentence under its check box, indented to the box's text, wrapped at some sixty characters.
 QLabel* explanation(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     label->setIndent(24);
+    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
     return label;
 }
 
@@ -51,7 +52,7 @@ FieldsDialog::FieldsDialog(FieldGroups chosen, QWidget* owner)
         this));
     layout->addSpacing(8);
     layout->addWidget(buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // each sentence as high as its lines
 }
 
 FieldGroups FieldsDialog::chosen() const
