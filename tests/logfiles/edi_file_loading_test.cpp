@@ -74,29 +74,10 @@ TEST(EdiFileLoading, TheProgramDirectoryIsWhereTheLogsAre)
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(EdiFileLoading, AppendsTheFileAndRecordsItsPath)
-{
-    const testing::TemporaryFolder dir;
-    testing::writeFile(dir / "CONTEST.EDI", "PBand=144 MHz\r\n130803;1200;Q1ABC");
-    Result<LoadedEdi> once = loadEdiFile(dir / "CONTEST.EDI", {});
-    ASSERT_TRUE(once) << once.error().message.toStdString();
-    EXPECT_EQ(once->ediText, "PBand=144 MHz\r\n130803;1200;Q1ABC\r\n");
-    EXPECT_EQ(once->path, dir / "CONTEST.EDI");
-
-    Result<LoadedEdi> twice = loadEdiFile(dir / "CONTEST.EDI", once->ediText);
-    ASSERT_TRUE(twice);
-    EXPECT_EQ(twice->ediText, once->ediText + once->ediText);
-
-    testing::writeFile(dir / "empty.edi", "");
-    Result<LoadedEdi> empty = loadEdiFile(dir / "empty.edi", "kept\r\n");
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->ediText, "kept\r\n");
-    EXPECT_EQ(empty->path, dir / "empty.edi");
-}
-
-// The bound holds for the EDI text as it comes out, each line ended by CR LF: a file of LF line
-// ends doubles on the way in.
-TEST(EdiFileLoading, RefusalsNameTheFileAndTheReason)
+// A file's lines go after the EDI text, and its path is recorded, or the refusal names the file
+// and the reason. The bound holds for the EDI text as it comes out, each line ended by CR LF: a
+// file of LF line ends doubles on the way in.
+TEST(EdiFileLoading, AppendsTheFileOrNamesItAndTheReason)
 {
     const testing::TemporaryFolder dir;
     constexpr auto Limit = static_cast<std::size_t>(EdiTextLimit);
@@ -112,7 +93,11 @@ TEST(EdiFileLoading, RefusalsNameTheFileAndTheReason)
         std::filesystem::path path;
         std::string ediText;
         const char* told; // empty where the file must load
+        const char* loaded = nullptr; // the EDI text then, where it is short
     } cases[] = {
+        {"appended", file("log.edi", 0, 'x', "PBand=144 MHz\r\n130803;1200;Q1ABC"), "kept\r\n", "",
+            "kept\r\nPBand=144 MHz\r\n130803;1200;Q1ABC\r\n"},
+        {"empty", file("empty.edi", 0, 'x'), "kept\r\n", "", "kept\r\n"},
         {"missing", dir / "gone.edi", {}, "the file does not exist"},
         {"a folder", dir / "folder.edi", {}, "it is not a regular file"},
         {"one byte over the bound", file("big.edi", Limit + 1, 'x'), {},
@@ -130,7 +115,9 @@ TEST(EdiFileLoading, RefusalsNameTheFileAndTheReason)
     for (const auto& c : cases) {
         const Result<LoadedEdi> loaded = loadEdiFile(c.path, c.ediText);
         if (*c.told == '\0') {
-            EXPECT_TRUE(loaded) << c.cause;
+            ASSERT_TRUE(loaded) << c.cause;
+            EXPECT_EQ(loaded->path, c.path) << c.cause;
+            EXPECT_TRUE(!c.loaded || loaded->ediText == c.loaded) << c.cause;
             continue;
         }
         ASSERT_FALSE(loaded) << c.cause;

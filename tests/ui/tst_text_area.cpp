@@ -224,9 +224,8 @@ private slots:
                     break;
                 case 11: {
                     // Qt undoes typing in merged steps: any state of the history on that side will
-                    // do, the nearest first, the present one included (undoing a paste of the text
-                    // it replaced changes nothing); none at all if there is nothing to undo or
-                    // redo.
+                    // do, the nearest first, the present one too (undoing a paste of the text it
+                    // replaced changes nothing); none if there is nothing to undo or redo.
                     const auto [key, modifiers] = UndoRedo[pick(std::size(UndoRedo))];
                     QTest::keyClick(area.get(), key, modifiers);
                     const bool undo = key == Qt::Key_Z && modifiers == Qt::ControlModifier;
