@@ -74,9 +74,8 @@ TEST(EdiFileLoading, TheProgramDirectoryIsWhereTheLogsAre)
         ::testing::ExitedWithCode(0), "");
 }
 
-// A file's lines go after the EDI text, and its path is recorded, or the refusal names the file
-// and the reason. The bound holds for the EDI text as it comes out, each line ended by CR LF: a
-// file of LF line ends doubles on the way in.
+// A file's lines go after the EDI text and its path is kept, or the refusal names file and reason.
+// The bound holds for the text as it comes out, each line ended by CR LF: LF lines grow by a byte.
 TEST(EdiFileLoading, AppendsTheFileOrNamesItAndTheReason)
 {
     const testing::TemporaryFolder dir;
