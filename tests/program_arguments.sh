@@ -1,8 +1,7 @@
 #!/bin/sh
-# Starts the program with the arguments of one case, offscreen or without any display, in a folder
-# of logs of its own, and prints what came of it: its standard output and error, "status N", then
-# the ADIF files the folder holds. A program that converted files in its window waits at its
-# message, so it is stopped after 5 s (status 124). The user's settings are the folder's own.
+# Starts the program with the arguments of one case, offscreen or without a display, with logs and
+# settings of its own, and prints its standard output and error, "status N", then the ADIF files
+# written. A program that converted files in its window waits at its message: stopped after 5 s.
 #
 #   program_arguments.sh PROGRAM CASE
 set -u
