@@ -1,5 +1,7 @@
 #include "conversion/band_table.h"
 
+#include "conversion/log_characters.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -17,16 +19,6 @@ constexpr Microhertz PerMegahertz = 1'000 * PerKilohertz;
 constexpr Microhertz PerGigahertz = 1'000 * PerMegahertz;
 constexpr Microhertz HighestEdge = 7'500'000 * PerMegahertz;
 constexpr std::size_t MostDigits = 9;
-
-constexpr bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-constexpr bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 constexpr char lowerCase(char c)
 {

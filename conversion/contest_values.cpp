@@ -1,5 +1,7 @@
 #include "conversion/contest_values.h"
 
+#include "conversion/log_characters.h"
+
 #include <algorithm>
 
 namespace logvane {
@@ -10,16 +12,6 @@ constexpr std::size_t MostPowerDigits = 6;
 constexpr std::size_t MostPowerDecimals = 3;
 constexpr std::size_t ShortestCall = 3;
 constexpr std::size_t LongestCall = 20;
-
-constexpr bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-constexpr bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // An ASCII letter from A to `last`, in either case.
 constexpr bool isLetterUpTo(char c, char last)

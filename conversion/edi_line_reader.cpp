@@ -1,6 +1,7 @@
 #include "conversion/edi_line_reader.h"
 
 #include "conversion/band_table.h"
+#include "conversion/log_characters.h"
 
 #include <array>
 #include <utility>
@@ -81,7 +82,7 @@ std::optional<std::string_view> bandFromHeader(std::string_view line)
 
 bool mayBeHeaderLine(std::string_view line)
 {
-    return !line.empty() && !(line.front() >= '0' && line.front() <= '9');
+    return !line.empty() && !isDigit(line.front());
 }
 
 std::optional<HeaderValue> groupHeaderValue(std::string_view line)
