@@ -336,22 +336,18 @@ private slots:
         writeLog("CONTEST.EDI", Log144);
         form->Text1->setBytes("left");
         form->Text2->setBytes("kept");
-        const struct
-        {
-            QWidget* focused;
-            Qt::Key key;
-            bool picking, running;
-        } steps[] = {{form->Text3, Qt::Key_Return, false, true},
-            {form->Command5, Qt::Key_Return, true, true},
-            {picker().File1, Qt::Key_Enter, true, true},
-            {picker().Command1, Qt::Key_Enter, false, true},
-            {form->Command3, Qt::Key_Return, true, true},
-            {form->Command2, Qt::Key_Return, false, false}};
-        for (const auto& step : steps) {
-            step.focused->setFocus();
-            QTest::keyClick(step.focused, step.key);
-            QCOMPARE(picker().isVisible(), step.picking);
-            QCOMPARE(form->isVisible(), step.running);
+        const std::tuple<QWidget*, Qt::Key, bool, bool> steps[]
+            = {{form->Text3, Qt::Key_Return, false, true},
+                {form->Command5, Qt::Key_Return, true, true},
+                {picker().File1, Qt::Key_Enter, true, true},
+                {picker().Command1, Qt::Key_Enter, false, true},
+                {form->Command3, Qt::Key_Return, true, true},
+                {form->Command2, Qt::Key_Return, false, false}};
+        for (const auto& [focused, key, picking, running] : steps) {
+            focused->setFocus();
+            QTest::keyClick(focused, key);
+            QCOMPARE(picker().isVisible(), picking);
+            QCOMPARE(form->isVisible(), running);
         }
         QVERIFY(bytesOf(form->Text1).isEmpty() && bytesOf(form->Text2).isEmpty());
         QVERIFY(messages.empty() && adifFilesIn(dir->path()).empty());
@@ -563,8 +559,8 @@ private slots:
         const Seen before = seen();
         clickEntry(QStringLiteral("target.edi"));
         QCOMPARE(messages.size(), 1u);
-        QCOMPARE(messages[0].kind, MessageKind::Failure);
-        QVERIFY2(messages[0].text.contains(told), qPrintable(messages[0].text));
+        QVERIFY2(messages[0].kind == MessageKind::Failure && messages[0].text.contains(told),
+            qPrintable(messages[0].text));
         QVERIFY(seen() == before);
         QVERIFY(picker().isVisible() && picker().File1->selectedItems().isEmpty());
         QVERIFY(!fs::is_regular_file(path("target.adi")));
@@ -679,8 +675,7 @@ private slots:
             QVERIFY(enter.isAccepted());
             QDropEvent drop({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, {});
             QCoreApplication::sendEvent(target, &drop);
-            QCOMPARE(messages.size(), 1u);
-            QCOMPARE(messages[0].kind, MessageKind::Confirmation);
+            QVERIFY(messages.size() == 1 && messages[0].kind == MessageKind::Confirmation);
             QCOMPARE(contents(path("sub/a.adi")), adif);
             QCOMPARE(form->Text3->text(), comment);
         }
